@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <cstdint>
+
+namespace controls {
+
+// A design colour: red in the low byte, green, then blue; a value with the top bit set names a
+// system colour (its low byte is the index), taken from the desktop's palette.
+QColor colorRef(uint32_t value);
+
+// A design font: family as the design names it (the font aliases map it to an installed face),
+// size in points.
+QFont designFont(const QString& family, double pointSize, bool bold = false, bool italic = false,
+                 bool underline = false);
+
+} // namespace controls

@@ -1,0 +1,50 @@
+#include "platform/controls/Image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace controls {
+
+Image::Image(QWidget* parent, const QString& picture) : QWidget(parent)
+{
+    if (!picture.isEmpty())
+        setPicture(picture);
+}
+
+Image::~Image() = default;
+
+void Image::setPicture(const QString& resourcePath)
+{
+    picture_ = resourcePath;
+    svg_.reset();
+    pixmap_ = QPixmap();
+    if (resourcePath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
+        svg_ = std::make_unique<QSvgRenderer>(resourcePath);
+    else if (!resourcePath.isEmpty())
+        pixmap_.load(resourcePath);
+    update();
+}
+
+void Image::paintPicture(QPainter& painter)
+{
+    if (svg_ && svg_->isValid())
+        svg_->render(&painter, QRectF(rect()));
+    else if (!pixmap_.isNull())
+        painter.drawPixmap(rect(), pixmap_);
+}
+
+void Image::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paintPicture(p);
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit Click();
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace controls

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QSvgRenderer;
+
+namespace controls {
+
+// A picture drawn to fill the control (an SVG scales cleanly to any design size).
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    explicit Image(QWidget* parent, const QString& picture = {});
+    ~Image() override;
+
+    QString picture() const { return picture_; }
+    void setPicture(const QString& resourcePath);
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintPicture(QPainter& painter);
+
+private:
+    QString picture_;
+    std::unique_ptr<QSvgRenderer> svg_;
+    QPixmap pixmap_;
+};
+
+} // namespace controls

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace forms {
+
+// The application object: who we are, whether we already run, and how the program ends.
+class App {
+public:
+    static QString Title() { return QStringLiteral("Zenvortali"); }
+    static int Major() { return 2; }
+    static int Minor() { return 0; }
+    static int Revision() { return 0; }
+
+    // True when an earlier instance of the program is running. The answer is taken once, by a lock
+    // file in the user's runtime folder that this process then holds until it ends.
+    static bool PrevInstance();
+
+    // Ends the program at once: no other window's unload handler runs, nothing is asked or saved.
+    static void End(int exitCode = 0);
+    static bool ending();
+    static int exitCode();
+
+    // Test seams: where the instance lock lives, and what End does instead of quitting.
+    static void setLockFolder(const QString& folder);
+    static void setEndHandler(std::function<void(int)> handler);
+    static void resetForTests();
+};
+
+} // namespace forms

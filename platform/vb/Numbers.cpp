@@ -1,0 +1,182 @@
+#include "platform/vb/Numbers.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace vb {
+
+QChar decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? QChar('.') : point.front();
+}
+
+namespace {
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+// Reads "&H1F" or "&O17"; `pos` is just past the ampersand.
+double radixNumber(const QString& s, qsizetype pos)
+{
+    if (pos >= s.size())
+        return 0;
+    const QChar kind = s[pos].toUpper();
+    int base = 0;
+    if (kind == u'H')
+        base = 16;
+    else if (kind == u'O')
+        base = 8;
+    else
+        return 0;
+    long long v = 0;
+    for (qsizetype i = pos + 1; i < s.size(); ++i) {
+        const int d = s[i].isDigit() ? s[i].digitValue()
+                    : (base == 16 && s[i].toUpper() >= u'A' && s[i].toUpper() <= u'F')
+                          ? s[i].toUpper().unicode() - u'A' + 10
+                          : -1;
+        if (d < 0 || d >= base)
+            break;
+        v = v * base + d;
+        if (v > 0xFFFFFFFFLL)
+            break;
+    }
+    // Like the runtime, a value that fits 16 or 32 bits is taken as signed.
+    if (v <= 0xFFFF)
+        return static_cast<int16_t>(static_cast<uint16_t>(v));
+    return static_cast<int32_t>(static_cast<uint32_t>(v));
+}
+
+} // namespace
+
+double Val(const QString& text)
+{
+    QString s;
+    s.reserve(text.size());
+    for (QChar c : text)
+        if (!isBlank(c))
+            s.append(c);
+
+    if (s.startsWith(u'&'))
+        return radixNumber(s, 1);
+
+    const QChar own = decimalSeparator();
+    std::string digits; // in the C locale, for strtod
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        digits += static_cast<char>(s[i++].unicode());
+    bool any = false;
+    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+        digits += static_cast<char>(s[i++].unicode());
+        any = true;
+    }
+    if (i < s.size() && (s[i] == u'.' || s[i] == own)) {
+        digits += '.';
+        ++i;
+        while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
+            digits += static_cast<char>(s[i++].unicode());
+            any = true;
+        }
+    }
+    if (!any)
+        return 0;
+    if (i < s.size() && (s[i].toUpper() == u'E' || s[i].toUpper() == u'D')) {
+        std::string exp = "e";
+        qsizetype j = i + 1;
+        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
+            exp += static_cast<char>(s[j++].unicode());
+        bool expDigits = false;
+        while (j < s.size() && s[j].isDigit() && s[j].unicode() < 128) {
+            exp += static_cast<char>(s[j++].unicode());
+            expDigits = true;
+        }
+        if (expDigits)
+            digits += exp;
+    }
+    const double v = std::strtod(digits.c_str(), nullptr);
+    if (!std::isfinite(v))
+        raiseOverflow();
+    return v;
+}
+
+QString CStr(long long value) { return QString::number(value); }
+
+QString CStr(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    if (!std::isfinite(value))
+        raiseOverflow();
+    const double magnitude = std::fabs(value);
+    QString out;
+    if (magnitude >= 1e15 || magnitude < 1e-4) {
+        // Scientific form: mantissa with up to 15 significant digits, exponent signed, two digits at least.
+        QString m = QString::number(value, 'e', 14); // d.dddddddddddddde±XX
+        const qsizetype e = m.indexOf(u'e');
+        QString mantissa = m.left(e);
+        int exponent = m.mid(e + 1).toInt();
+        if (mantissa.contains(u'.')) {
+            while (mantissa.endsWith(u'0'))
+                mantissa.chop(1);
+            if (mantissa.endsWith(u'.'))
+                mantissa.chop(1);
+        }
+        out = mantissa + u'E' + (exponent < 0 ? u'-' : u'+')
+            + QString::number(std::abs(exponent)).rightJustified(2, u'0');
+    } else {
+        // In this range 'g' with 15 digits always picks the fixed form.
+        out = QString::number(value, 'g', 15);
+    }
+    const QChar own = decimalSeparator();
+    if (own != u'.')
+        out.replace(u'.', own);
+    return out;
+}
+
+double CDbl(const QString& text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        raiseTypeMismatch();
+    QLocale locale;
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = locale.toDouble(t, &ok);
+    if (!ok)
+        raiseTypeMismatch();
+    if (!std::isfinite(v))
+        raiseOverflow();
+    return v;
+}
+
+double roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const double lower = std::floor(value);
+    const double diff = value - lower;
+    if (diff < 0.5)
+        return lower;
+    if (diff > 0.5)
+        return lower + 1;
+    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
+}
+
+Int16 CInt(double value)
+{
+    const double r = roundHalfEven(value);
+    if (!(r >= std::numeric_limits<int16_t>::min() && r <= std::numeric_limits<int16_t>::max()))
+        raiseOverflow();
+    return Int16(static_cast<int16_t>(r));
+}
+
+int CLng(double value)
+{
+    const double r = roundHalfEven(value);
+    if (!(r >= std::numeric_limits<int32_t>::min() && r <= std::numeric_limits<int32_t>::max()))
+        raiseOverflow();
+    return static_cast<int>(r);
+}
+
+} // namespace vb

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+namespace vb {
+
+// A run-time error of the program's platform: a number and a description, as the error box shows
+// them. Everything that the original runtime would have stopped the program for is thrown as one.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(int number, const QString& description);
+
+    int number() const noexcept { return number_; }
+    const QString& description() const noexcept { return description_; }
+
+private:
+    int number_;
+    QString description_;
+};
+
+namespace err {
+constexpr int InvalidProcedureCall = 5;
+constexpr int Overflow = 6;
+constexpr int DivisionByZero = 11;
+constexpr int TypeMismatch = 13;
+constexpr int FileNotFound = 53;
+constexpr int NoCurrentRecord = 3021;
+constexpr int DatabaseNotFound = 3024;
+constexpr int TableNotFound = 3078;
+constexpr int ItemNotFound = 3265;
+constexpr int UnrecognizedDatabase = 3343;
+} // namespace err
+
+[[noreturn]] void raiseOverflow();
+[[noreturn]] void raiseTypeMismatch();
+[[noreturn]] void raiseDivisionByZero();
+
+} // namespace vb

@@ -1,0 +1,33 @@
+# Installs the Debian packages the program needs to build, run and be tested, when missing.
+# Sourced by run.sh and test.sh.
+
+ZV_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-svg-dev libfontconfig-dev
+  libsqlite3-dev sqlite3
+  fonts-liberation2 fonts-dejavu-core fonts-comic-neue
+)
+ZV_TEST_PACKAGES=(xvfb xauth libbenchmark-dev)
+
+zv_missing_packages() {
+  local p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || printf '%s\n' "$p"
+  done
+}
+
+zv_install_packages() {
+  local missing
+  mapfile -t missing < <(zv_missing_packages "$@")
+  [ "${#missing[@]}" -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+zv_build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${ZV_BUILD_TYPE:-RelWithDebInfo}"
+  cmake --build build
+}

@@ -1,0 +1,184 @@
+// The forms layer: default instances, navigation, timers, message boxes, the error guard, the
+// instance lock and twips.
+#include "platform/forms/App.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Guard.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Screen.h"
+#include "platform/forms/Timer.h"
+#include "platform/vb/Int16.h"
+#include "tests/support/TestSupport.h"
+#include "workbench/Navigation.h"
+
+#include <QLockFile>
+#include <QPointer>
+#include <QTest>
+
+namespace {
+int loadsOfA = 0;
+int unloadsOfA = 0;
+
+class WindowA : public forms::Form {
+public:
+    QString state = QStringLiteral("design");
+
+protected:
+    void Form_Load() override { ++loadsOfA; }
+    void Form_Unload(int&) override { ++unloadsOfA; }
+};
+
+class WindowB : public forms::Form {};
+
+class RefusesToClose : public forms::Form {
+protected:
+    void Form_QueryUnload(int& cancel, int) override { cancel = 1; }
+};
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testing::initProgramResources(); }
+    void init()
+    {
+        loadsOfA = 0;
+        unloadsOfA = 0;
+    }
+
+    void oneWindowPerKindRebuiltAfterClosing()
+    {
+        testing::Sandbox sandbox;
+        QVERIFY(!forms::loadedInstance<WindowA>());
+
+        workbench::openWindow<WindowA>();
+        QPointer<WindowA> first = forms::loadedInstance<WindowA>();
+        QVERIFY(first);
+        QVERIFY(first->isVisible());
+        QCOMPARE(loadsOfA, 1);
+        first->state = QStringLiteral("changed by the user");
+
+        workbench::openWindow<WindowA>();
+        QCOMPARE(forms::loadedInstance<WindowA>(), first.data());
+        QCOMPARE(loadsOfA, 1);
+
+        // Several kinds at once.
+        workbench::openWindow<WindowB>();
+        QVERIFY(forms::loadedInstance<WindowB>()->isVisible());
+        QVERIFY(first->isVisible());
+
+        QVERIFY(first->close());
+        QCOMPARE(unloadsOfA, 1);
+        QVERIFY(!forms::loadedInstance<WindowA>());
+        QTRY_VERIFY(!first); // destroyed
+
+        workbench::openWindow<WindowA>();
+        WindowA* second = forms::loadedInstance<WindowA>();
+        QVERIFY(second);
+        QCOMPARE(loadsOfA, 2);
+        QCOMPARE(second->state, QStringLiteral("design"));
+    }
+
+    void openingInsteadHidesTheCaller()
+    {
+        testing::Sandbox sandbox;
+        WindowB& caller = forms::instance<WindowB>();
+        caller.Show();
+        workbench::openWindowInstead<WindowA>(caller);
+        QVERIFY(caller.isHidden());
+        QVERIFY(forms::loadedInstance<WindowA>()->isVisible());
+    }
+
+    void queryUnloadCanKeepAWindow()
+    {
+        testing::Sandbox sandbox;
+        RefusesToClose& w = forms::instance<RefusesToClose>();
+        w.Show();
+        QVERIFY(!w.close());
+        QCOMPARE(forms::loadedInstance<RefusesToClose>(), &w);
+    }
+
+    void timerFollowsTheRuntime()
+    {
+        forms::Timer idle(nullptr, true, 0);
+        int idleTicks = 0;
+        connect(&idle, &forms::Timer::Tick, [&] { ++idleTicks; });
+        QVERIFY(!idle.running());
+
+        forms::Timer t(nullptr, false, 1000);
+        QVERIFY(!t.running());
+        t.setEnabled(true);
+        QVERIFY(t.running());
+        QTest::qWait(80);
+        const int before = t.remainingTime();
+        t.setEnabled(true); // already running: neither stopped nor restarted
+        QVERIFY(t.running());
+        QVERIFY2(t.remainingTime() <= before, "enabling a running timer restarted it");
+        t.setInterval(3000); // a new interval counts again
+        QVERIFY(t.remainingTime() > 2500);
+        t.setEnabled(false);
+        QVERIFY(!t.running());
+        t.setInterval(0);
+        t.setEnabled(true);
+        QVERIFY(!t.running());
+
+        forms::Timer fast(nullptr, true, 5);
+        int ticks = 0;
+        connect(&fast, &forms::Timer::Tick, [&] { ++ticks; });
+        QTRY_VERIFY(ticks >= 3);
+        QCOMPARE(idleTicks, 0);
+    }
+
+    void messageBoxesAreRecorded()
+    {
+        forms::MsgBoxRecorder recorder;
+        QCOMPARE(forms::MsgBox(QStringLiteral("Metin"), forms::vbCritical, QStringLiteral("Hata")), int(forms::vbOK));
+        forms::MsgBox(QStringLiteral("Başlıksız"));
+        QCOMPARE(recorder.calls().size(), 2);
+        QCOMPARE(recorder.calls()[0].prompt, QStringLiteral("Metin"));
+        QCOMPARE(recorder.calls()[0].buttons, int(forms::vbCritical));
+        QCOMPARE(recorder.calls()[0].title, QStringLiteral("Hata"));
+        QCOMPARE(recorder.calls()[1].title, forms::App::Title());
+    }
+
+    void unhandledRunTimeErrorEndsTheProgram()
+    {
+        testing::Sandbox sandbox;
+        bool after = false;
+        forms::runHandler([] { vb::Int16 x(32767); ++x; });
+        forms::runHandler([&] { after = true; });
+        QCOMPARE(sandbox.boxes().size(), 1);
+        QCOMPARE(sandbox.boxes()[0].prompt, QStringLiteral("Run-time error '6':\n\nOverflow"));
+        QCOMPARE(sandbox.boxes()[0].buttons & 0x70, int(forms::vbCritical));
+        QCOMPARE(sandbox.endedWith(), std::optional<int>(1));
+        QVERIFY2(!after, "a handler ran after the program ended");
+    }
+
+    void anEarlierInstanceIsSeen()
+    {
+        testing::Sandbox sandbox;
+        QLockFile earlier(sandbox.lockFolder() + QStringLiteral("/zenvortali-2.lock"));
+        QVERIFY(earlier.tryLock(0));
+        QVERIFY(forms::App::PrevInstance());
+        earlier.unlock();
+
+        forms::App::resetForTests();
+        QVERIFY(!forms::App::PrevInstance()); // nobody holds it now, so we take it
+        QVERIFY(!forms::App::PrevInstance()); // asking again does not see ourselves
+    }
+
+    void twips()
+    {
+        // The offscreen screen, like most desktops, has 96 logical dots per inch.
+        QCOMPARE(forms::Screen::TwipsPerPixelX(), 15.0);
+        QCOMPARE(forms::Screen::toPixelsX(1440), 96);
+        QCOMPARE(forms::Screen::toPixelsX(337.5), 22); // 22.5 px: halves to even
+        QCOMPARE(forms::Screen::toPixelsX(352.5), 24); // 23.5 px
+        QWidget parent;
+        QWidget child(&parent);
+        forms::place(&child, 120, 1200, 6975, 4935);
+        QCOMPARE(child.geometry(), QRect(8, 80, 465, 329));
+    }
+};
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"

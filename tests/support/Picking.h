@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/controls/ComboBox.h"
+
+#include <QAbstractItemView>
+#include <QTest>
+
+namespace testing {
+
+// Picks a list item the way a user does: open the drop-down part and click the item.
+inline void pickFromList(controls::ComboBox* list, int row)
+{
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+} // namespace testing

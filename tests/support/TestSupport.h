@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/forms/MsgBox.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <optional>
+
+namespace testing {
+
+// The seven columns of a car row, for building test databases.
+struct Car {
+    QString arac;
+    std::optional<double> beygir;
+    double silindirhacim = 1600;
+    int silindirsayi = 4;
+    double hizlanma = 10.5;
+    double agirlik = 1100;
+    double yakit = 6.5;
+};
+
+// A real SQLite car database in a fresh temporary folder, which the program's database lookup
+// then searches alone.
+class CarDatabaseFixture {
+public:
+    CarDatabaseFixture(const QList<Car>& kayitlar = {}, const QList<Car>& kayitlar2 = {});
+    ~CarDatabaseFixture();
+
+    QString folder() const { return dir_.path(); }
+    QString path() const;
+    // Runs SQL on the database (to break it or add odd rows).
+    void exec(const QString& sql) const;
+    // Replaces the file with arbitrary bytes.
+    void overwrite(const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Everything a window test needs around it: message boxes recorded instead of shown, the
+// program's end recorded instead of quitting, a private instance lock, the browser launcher
+// recorded. On destruction every window is closed and destroyed.
+class Sandbox {
+public:
+    Sandbox();
+    ~Sandbox();
+
+    const QList<forms::MsgBoxCall>& boxes() const { return boxes_.calls(); }
+    void clearBoxes() { boxes_.clear(); }
+    std::optional<int> endedWith() const { return ended_; }
+    const QStringList& launched() const { return launched_; }
+    void setLaunchSucceeds(bool ok) { launchOk_ = ok; }
+    QString lockFolder() const { return lockDir_.path(); }
+
+private:
+    forms::MsgBoxRecorder boxes_;
+    QTemporaryDir lockDir_;
+    std::optional<int> ended_;
+    QStringList launched_;
+    bool launchOk_ = true;
+};
+
+// Destroys every top-level window at once.
+void destroyAllWindows();
+
+// Called once by each test program: compiled-in resources and font aliases.
+void initProgramResources();
+
+} // namespace testing

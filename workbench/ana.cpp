@@ -1,0 +1,218 @@
+#include "workbench/ana.h"
+
+#include "platform/controls/Colors.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Line.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/Shape.h"
+#include "platform/controls/TextBox.h"
+#include "platform/controls/lvButtons_H.h"
+#include "platform/data/DataControl.h"
+#include "platform/forms/App.h"
+#include "platform/forms/Guard.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Screen.h"
+#include "platform/forms/Shell.h"
+#include "resources/Resources.h"
+#include "workbench/CarDatabase.h"
+#include "workbench/Navigation.h"
+
+using controls::colorRef;
+using controls::designFont;
+using forms::place;
+
+namespace {
+
+const QColor kCaptionRed = colorRef(0x0000FF);
+
+controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, double left, double top,
+                           double width, double height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* label = new controls::Label(parent, caption, align);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(designFont(QStringLiteral("Georgia"), 9, true));
+    label->setForeColor(QColor(0x11, 0x11, 0x11));
+    place(label, left, top, width, height);
+    return label;
+}
+
+controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, double left, double width, bool multiLine)
+{
+    auto* box = new controls::TextBox(parent, {}, multiLine);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setCentered(true);
+    box->setBackColor(Qt::white);
+    box->setForeColor(Qt::black);
+    box->setFont(designFont(QStringLiteral("Arial"), 10, true));
+    place(box, left, 2280, width, 405);
+    return box;
+}
+
+// The navigation column, top to bottom.
+struct NavigationRow {
+    controls::lvButtons_H* ana::*button;
+    const char* name;
+    double top;
+    double height;
+    const char* caption;
+    bool redCaption; // the about button: red turning black, where the others are black turning red
+    void (ana::*handler)();
+};
+
+const NavigationRow kNavigation[] = {
+    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, nullptr},
+    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, nullptr},
+    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
+    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
+    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, nullptr},
+    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, nullptr},
+    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, nullptr},
+    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, nullptr},
+    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, nullptr},
+};
+
+} // namespace
+
+ana::ana()
+{
+    setObjectName(QStringLiteral("ana"));
+    setWindowTitle(QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"));
+    resources::applyWindowLook(this);
+    setClientSizeTwips(9600, 6990);
+    setFixedSize(size());
+    centerOnScreen();
+
+    auto* background = new controls::PictureBox(this, QColor(0xC8, 0xC8, 0xCC));
+    background->setObjectName(QStringLiteral("picBackground"));
+    background->setPicture(resources::mainBackground);
+    background->setGeometry(rect());
+
+    Picture3 = new controls::PictureBox(this, Qt::black);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    place(Picture3, 1200, 120, 7095, 975);
+    Image1 = new controls::Image(Picture3, resources::banner);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(Picture3->rect());
+
+    Shape1 = new controls::Shape(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setBorder(QColor(0x30, 0x30, 0x34), 2);
+    place(Shape1, 120, 1200, 6975, 4935);
+
+    cboCourses = new controls::ComboBox(this, workbench::kCarPlaceholder);
+    cboCourses->setObjectName(QStringLiteral("cboCourses"));
+    cboCourses->setFont(designFont(QStringLiteral("Georgia"), 10, true));
+    place(cboCourses, 240, 1320, 6735, 360);
+
+    Label4[0] = makeLabel(this, "Label4(0)", QStringLiteral("Modifiye Uygulanacak Araç"), 240, 1920, 3135, 315);
+    Label4[1] = makeLabel(this, "Label4(1)", QStringLiteral("Aracın Standart Beygir Gücü:"), 3480, 1800, 1815, 480,
+                          Qt::AlignLeft | Qt::AlignBottom);
+    Label4[2] = makeLabel(this, "Label4(2)", QStringLiteral(" Modifiye Sonrası Beygir Gücü:"), 5280, 1800, 1815, 480,
+                          Qt::AlignLeft | Qt::AlignBottom);
+
+    txtNAME = makeDisplayBox(this, "txtNAME", 240, 3135, true);
+    txtAGE = makeDisplayBox(this, "txtAGE", 3480, 1695, false);
+    Text1 = makeDisplayBox(this, "Text1", 5400, 1575, false);
+
+    Line1 = new controls::Line(this, 120, 2760, 7080, 2760, QColor(0x30, 0x30, 0x34));
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line2 = new controls::Line(this, 4920, 2760, 4920, 6120, QColor(0x30, 0x30, 0x34));
+    Line2->setObjectName(QStringLiteral("Line2"));
+
+    Label3 = makeLabel(this, "Label3", QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 2880, 3375, 285);
+    Label10 = makeLabel(this, "Label10", QStringLiteral("Modifikasyonlar:"), 5280, 2880, 1695, 285);
+
+    lvButtons_H9 = new controls::lvButtons_H(this, QStringLiteral("Yeni Araç Modifiye Et"));
+    lvButtons_H9->setObjectName(QStringLiteral("lvButtons_H9"));
+    lvButtons_H9->setFont(designFont(QStringLiteral("Georgia"), 10, true));
+    lvButtons_H9->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), kCaptionRed, QColor(0xEC, 0xEE, 0xF2));
+    place(lvButtons_H9, 120, 6240, 6975, 375);
+
+    buildNavigation();
+    buildCreditLine();
+
+    data = new data::DataControl(this);
+    data->setObjectName(QStringLiteral("data"));
+    data->setDatabaseName(workbench::CarDatabase::fileName());
+    data->setRecordSource(QStringLiteral("kayitlar"));
+
+    carList_ = std::make_unique<workbench::CarList>(
+        cboCourses, data, QStringLiteral("kayitlar"),
+        std::vector<workbench::DisplayField>{workbench::showIn(QStringLiteral("beygir"), txtAGE),
+                                             workbench::showIn(QStringLiteral("beygir"), Text1),
+                                             workbench::showIn(QStringLiteral("arac"), txtNAME)});
+
+    forms::on(cboCourses, &controls::ComboBox::Click, this, &ana::cboCourses_Click);
+    forms::on(data, &data::DataControl::Reposition, this, &ana::data_Reposition);
+}
+
+ana::~ana() = default;
+
+void ana::buildNavigation()
+{
+    Shape2 = new controls::Shape(this);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setBorder(QColor(0x30, 0x30, 0x34), 2);
+    place(Shape2, 7200, 1200, 2295, 5415);
+
+    for (const NavigationRow& row : kNavigation) {
+        auto* button = new controls::lvButtons_H(this, QString::fromUtf8(row.caption));
+        button->setObjectName(QLatin1String(row.name));
+        button->setFont(designFont(QStringLiteral("Georgia"), 10, true));
+        const QColor face(0xD4, 0xD6, 0xDC), hoverFace(0xEC, 0xEE, 0xF2);
+        if (row.redCaption)
+            button->setColors(kCaptionRed, face, Qt::black, hoverFace);
+        else
+            button->setColors(Qt::black, face, kCaptionRed, hoverFace);
+        place(button, 7320, row.top, 2055, row.height);
+        this->*row.button = button;
+        if (row.handler)
+            forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
+    }
+}
+
+void ana::buildCreditLine()
+{
+    Label2 = makeLabel(this, "Label2", QStringLiteral("BREVANTU PROGRAMA KATKILARINDAN DOLAYI"), 480, 6720, 4935, 255,
+                       Qt::AlignRight | Qt::AlignTop);
+    Label2->setFont(designFont(QStringLiteral("Georgia"), 8, true));
+    Label2->setContentsMargins(0, 0, 12, 0);
+    Label11 = makeLabel(this, "Label11", QStringLiteral("MODIFIYE.EXAMPLE"), 5280, 6720, 2175, 375,
+                        Qt::AlignLeft | Qt::AlignTop);
+    Label11->setFont(designFont(QStringLiteral("Georgia"), 8, true, false, true));
+    Label11->setForeColor(kCaptionRed);
+    Label11->setCursor(Qt::PointingHandCursor);
+    Label11->setToolTip(creditAddress());
+    Label18 = makeLabel(this, "Label18", QStringLiteral("'A TEŞEKKÜR EDER."), 7080, 6720, 3015, 255,
+                        Qt::AlignLeft | Qt::AlignTop);
+    Label18->setFont(designFont(QStringLiteral("Georgia"), 8, true));
+    forms::on(Label11, &controls::Label::Click, this, &ana::Label11_Click);
+}
+
+void ana::Form_Load()
+{
+    FillCarList();
+    cboCourses->setText(workbench::kCarPlaceholder);
+    Text1->setText(QString());
+    txtAGE->setText(QString());
+    txtNAME->setText(QString());
+}
+
+void ana::Form_Unload(int&)
+{
+    forms::App::End(0);
+}
+
+void ana::FillCarList() { carList_->fill(); }
+void ana::cboCourses_Click() { carList_->select(); }
+void ana::data_Reposition() { carList_->display(); }
+
+void ana::Label11_Click()
+{
+    if (!forms::Shell::OpenUrl(creditAddress()))
+        forms::MsgBox(QStringLiteral("Web tarayıcısı başlatılamadı.\n\nAdres: %1").arg(creditAddress()),
+                      forms::vbCritical, QStringLiteral("Hata"));
+}
