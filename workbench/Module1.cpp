@@ -2,7 +2,7 @@
 
 #include "platform/forms/App.h"
 #include "platform/forms/MsgBox.h"
-#include "workbench/CarDatabase.h"
+#include "workbench/shared/CarDatabase.h"
 #include "workbench/Frmsplash.h"
 
 namespace Module1 {

@@ -16,7 +16,8 @@
 #include "platform/forms/Screen.h"
 #include "platform/forms/Shell.h"
 #include "resources/Resources.h"
-#include "workbench/CarDatabase.h"
+#include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
 
 using controls::colorRef;
@@ -74,6 +75,41 @@ const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, nullptr},
 };
 
+// The modification grid, in catalogue order: three rows of two pairs.
+struct GridRow {
+    controls::lvButtons_H* ana::*add;
+    const char* addName;
+    void (ana::*onAdd)();
+    controls::lvButtons_H* ana::*remove;
+    const char* removeName;
+    void (ana::*onRemove)();
+    controls::TextBox* ana::*holder;
+    controls::Label* ana::*applied;
+    const char* appliedName;
+    double appliedLeft;
+    double appliedTop;
+    double appliedHeight;
+};
+
+const GridRow kGrid[] = {
+    {&ana::Command1, "Command1", &ana::Command1_Click, &ana::Command2, "Command2", &ana::Command2_Click,
+     &ana::havafiltresi, &ana::Label12, "Label12", 5520, 3240, 285},
+    {&ana::Command4, "Command4", &ana::Command4_Click, &ana::Command3, "Command3", &ana::Command3_Click,
+     &ana::sonsusturucu, &ana::Label13, "Label13", 5400, 3600, 285},
+    {&ana::Command6, "Command6", &ana::Command6_Click, &ana::Command5, "Command5", &ana::Command5_Click,
+     &ana::katalatikiptal, &ana::Label14, "Label14", 5160, 3960, 525},
+    {&ana::Command8, "Command8", &ana::Command8_Click, &ana::Command7, "Command7", &ana::Command7_Click,
+     &ana::headers, &ana::Label15, "Label15", 5640, 4560, 285},
+    {&ana::Command10, "Command10", &ana::Command10_Click, &ana::Command9, "Command9", &ana::Command9_Click,
+     &ana::ciptuning, &ana::Label16, "Label16", 5400, 5040, 285},
+    {&ana::Command12, "Command12", &ana::Command12_Click, &ana::Command11, "Command11", &ana::Command11_Click,
+     &ana::dereceliegzantirik, &ana::Label17, "Label17", 5520, 5520, 285},
+};
+
+const double kGridRowTop[] = {3480, 4440, 5400};
+const double kGridLabelTop[] = {3240, 4080, 5040};
+const char* const kGridLabelName[] = {"Label5", "Label7", "Label4(3)", "Label8", "Label6", "Label9"};
+
 } // namespace
 
 ana::ana()
@@ -125,6 +161,8 @@ ana::ana()
     Label3 = makeLabel(this, "Label3", QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 2880, 3375, 285);
     Label10 = makeLabel(this, "Label10", QStringLiteral("Modifikasyonlar:"), 5280, 2880, 1695, 285);
 
+    buildModificationGrid();
+
     lvButtons_H9 = new controls::lvButtons_H(this, QStringLiteral("Yeni Araç Modifiye Et"));
     lvButtons_H9->setObjectName(QStringLiteral("lvButtons_H9"));
     lvButtons_H9->setFont(designFont(QStringLiteral("Georgia"), 10, true));
@@ -145,11 +183,64 @@ ana::ana()
                                              workbench::showIn(QStringLiteral("beygir"), Text1),
                                              workbench::showIn(QStringLiteral("arac"), txtNAME)});
 
+    modifications_ = std::make_unique<workbench::RunningTotal>(Text1, cboCourses);
+
     forms::on(cboCourses, &controls::ComboBox::Click, this, &ana::cboCourses_Click);
+    forms::on(lvButtons_H9, &controls::lvButtons_H::Click, this, &ana::lvButtons_H9_Click);
     forms::on(data, &data::DataControl::Reposition, this, &ana::data_Reposition);
 }
 
 ana::~ana() = default;
+
+void ana::buildModificationGrid()
+{
+    std::array<controls::Label*, workbench::ModificationCatalogue::size> gridLabels{};
+    for (std::size_t i = 0; i < std::size(kGrid); ++i) {
+        const GridRow& row = kGrid[i];
+        const workbench::Modification& modification = workbench::ModificationCatalogue::at(i);
+        const double pairLeft = i % 2 == 0 ? 360 : 2640;
+        const double top = kGridRowTop[i / 2];
+
+        auto* grid = makeLabel(this, kGridLabelName[i], modification.gridCaption, pairLeft, kGridLabelTop[i / 2], 2055,
+                               255, Qt::AlignHCenter | Qt::AlignVCenter);
+        grid->setFont(designFont(QStringLiteral("Verdana"), 8, true));
+        gridLabels[i] = grid;
+
+        auto makeButton = [&](const char* name, const char* caption, double left) {
+            auto* button = new controls::lvButtons_H(this, QString::fromUtf8(caption));
+            button->setObjectName(QLatin1String(name));
+            button->setFont(designFont(QStringLiteral("Georgia"), 9, true));
+            button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), kCaptionRed, QColor(0xEC, 0xEE, 0xF2));
+            place(button, left, top, 975, 495);
+            return button;
+        };
+        this->*row.add = makeButton(row.addName, "+EKLE", pairLeft);
+        this->*row.remove = makeButton(row.removeName, "-KALDIR", pairLeft + 1080);
+        (this->*row.remove)->setEnabled(false);
+        forms::on(this->*row.add, &controls::lvButtons_H::Click, this, row.onAdd);
+        forms::on(this->*row.remove, &controls::lvButtons_H::Click, this, row.onRemove);
+
+        // Placed beyond the right edge: present, never seen, read on every press.
+        auto* holder = new controls::TextBox(this, modification.gain);
+        holder->setObjectName(modification.holderName);
+        place(holder, i % 2 == 0 ? 12840 : 12960, 1320 + 480 * static_cast<double>(i), 855, 285);
+        this->*row.holder = holder;
+
+        auto* applied = makeLabel(this, row.appliedName, modification.appliedCaption, row.appliedLeft, row.appliedTop,
+                                  7050 - row.appliedLeft, row.appliedHeight, Qt::AlignLeft | Qt::AlignTop);
+        applied->setForeColor(QColor(0xA0, 0x00, 0x00));
+        applied->setVisible(false);
+        this->*row.applied = applied;
+
+        pairs_[i] = {this->*row.add, this->*row.remove, holder, applied};
+    }
+    Label5 = gridLabels[0];
+    Label7 = gridLabels[1];
+    Label4[3] = gridLabels[2];
+    Label8 = gridLabels[3];
+    Label6 = gridLabels[4];
+    Label9 = gridLabels[5];
+}
 
 void ana::buildNavigation()
 {
@@ -209,6 +300,31 @@ void ana::Form_Unload(int&)
 void ana::FillCarList() { carList_->fill(); }
 void ana::cboCourses_Click() { carList_->select(); }
 void ana::data_Reposition() { carList_->display(); }
+
+void ana::addModification(std::size_t row) { modifications_->add(pairs_.at(row)); }
+void ana::removeModification(std::size_t row) { modifications_->remove(pairs_.at(row)); }
+
+void ana::Command1_Click() { addModification(0); }
+void ana::Command2_Click() { removeModification(0); }
+void ana::Command4_Click() { addModification(1); }
+void ana::Command3_Click() { removeModification(1); }
+void ana::Command6_Click() { addModification(2); }
+void ana::Command5_Click() { removeModification(2); }
+void ana::Command8_Click() { addModification(3); }
+void ana::Command7_Click() { removeModification(3); }
+void ana::Command10_Click() { addModification(4); }
+void ana::Command9_Click() { removeModification(4); }
+void ana::Command12_Click() { addModification(5); }
+void ana::Command11_Click() { removeModification(5); }
+
+void ana::lvButtons_H9_Click()
+{
+    workbench::resetPairs(pairs_);
+    workbench::unlockCarList(cboCourses);
+    Text1->setText(QString());
+    txtNAME->setText(QString());
+    txtAGE->setText(QString());
+}
 
 void ana::Label11_Click()
 {

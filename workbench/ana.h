@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/forms/Form.h"
-#include "workbench/CarList.h"
+#include "workbench/shared/AddRemovePair.h"
+#include "workbench/shared/CarList.h"
+#include "workbench/shared/ModificationCatalogue.h"
 
 #include <array>
 #include <memory>
@@ -35,6 +37,21 @@ public:
     void cboCourses_Click();
     void data_Reposition();
 
+    // The modification pairs: +EKLE, then -KALDIR, in catalogue order.
+    void Command1_Click();
+    void Command2_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void Command6_Click();
+    void Command5_Click();
+    void Command8_Click();
+    void Command7_Click();
+    void Command10_Click();
+    void Command9_Click();
+    void Command12_Click();
+    void Command11_Click();
+    void lvButtons_H9_Click();
+
     // Each navigation button's click handler arrives with the window it opens.
     void Label11_Click();
 
@@ -42,7 +59,7 @@ public:
     controls::Image* Image1;
     controls::Shape* Shape1;
     controls::ComboBox* cboCourses;
-    std::array<controls::Label*, 3> Label4;
+    std::array<controls::Label*, 4> Label4;
     controls::TextBox* txtNAME;
     controls::TextBox* txtAGE;
     controls::TextBox* Text1;
@@ -50,6 +67,29 @@ public:
     controls::Line* Line2;
     controls::Label* Label3;
     controls::Label* Label10;
+    controls::Label* Label5;
+    controls::Label* Label7;
+    controls::Label* Label8;
+    controls::Label* Label6;
+    controls::Label* Label9;
+    controls::lvButtons_H* Command1;
+    controls::lvButtons_H* Command2;
+    controls::lvButtons_H* Command3;
+    controls::lvButtons_H* Command4;
+    controls::lvButtons_H* Command5;
+    controls::lvButtons_H* Command6;
+    controls::lvButtons_H* Command7;
+    controls::lvButtons_H* Command8;
+    controls::lvButtons_H* Command9;
+    controls::lvButtons_H* Command10;
+    controls::lvButtons_H* Command11;
+    controls::lvButtons_H* Command12;
+    controls::Label* Label12;
+    controls::Label* Label13;
+    controls::Label* Label14;
+    controls::Label* Label15;
+    controls::Label* Label16;
+    controls::Label* Label17;
     controls::lvButtons_H* lvButtons_H9;
     controls::Shape* Shape2;
     controls::lvButtons_H* lvButtons_H11;
@@ -65,14 +105,26 @@ public:
     controls::Label* Label11;
     controls::Label* Label18;
     data::DataControl* data;
+    // The gain holders, beyond the window's right edge.
+    controls::TextBox* havafiltresi;
+    controls::TextBox* sonsusturucu;
+    controls::TextBox* katalatikiptal;
+    controls::TextBox* headers;
+    controls::TextBox* ciptuning;
+    controls::TextBox* dereceliegzantirik;
 
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
 
 private:
+    void buildModificationGrid();
     void buildNavigation();
     void buildCreditLine();
+    void addModification(std::size_t row);
+    void removeModification(std::size_t row);
 
     std::unique_ptr<workbench::CarList> carList_;
+    std::unique_ptr<workbench::RunningTotal> modifications_;
+    std::array<workbench::AddRemovePair, workbench::ModificationCatalogue::size> pairs_;
 };

@@ -1,4 +1,4 @@
-#include "workbench/CarList.h"
+#include "workbench/shared/CarList.h"
 
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Label.h"

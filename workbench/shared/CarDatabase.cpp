@@ -1,4 +1,4 @@
-#include "workbench/CarDatabase.h"
+#include "workbench/shared/CarDatabase.h"
 
 #include "platform/data/DataControl.h"
 #include "platform/data/DatabaseLocator.h"
