@@ -19,6 +19,7 @@
 #include "workbench/shared/CarDatabase.h"
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
+#include "workbench/drag.h"
 
 using controls::colorRef;
 using controls::designFont;
@@ -69,7 +70,7 @@ const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
     {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
     {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, nullptr},
-    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, nullptr},
+    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
     {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, nullptr},
     {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, nullptr},
     {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, nullptr},
@@ -325,6 +326,8 @@ void ana::lvButtons_H9_Click()
     txtNAME->setText(QString());
     txtAGE->setText(QString());
 }
+
+void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }
 
 void ana::Label11_Click()
 {

@@ -52,7 +52,8 @@ public:
     void Command11_Click();
     void lvButtons_H9_Click();
 
-    // Each navigation button's click handler arrives with the window it opens.
+    // The navigation column.
+    void lvButtons_H10_Click();
     void Label11_Click();
 
     controls::PictureBox* Picture3;

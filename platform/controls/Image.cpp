@@ -1,5 +1,7 @@
 #include "platform/controls/Image.h"
 
+#include "platform/forms/Screen.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -24,6 +26,17 @@ void Image::setPicture(const QString& resourcePath)
     else if (!resourcePath.isEmpty())
         pixmap_.load(resourcePath);
     update();
+}
+
+float Image::Left() const
+{
+    return left_ ? *left_ : static_cast<float>(forms::Screen::toTwipsX(x()));
+}
+
+void Image::setLeft(float twips)
+{
+    left_ = twips;
+    move(forms::Screen::toPixelsX(twips), y());
 }
 
 void Image::paintPicture(QPainter& painter)

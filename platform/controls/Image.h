@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QSvgRenderer;
 
@@ -19,6 +20,11 @@ public:
     QString picture() const { return picture_; }
     void setPicture(const QString& resourcePath);
 
+    // The left edge in twips as a single-precision number, kept exactly as assigned (a moving
+    // picture adds up fractions of a pixel); the picture is drawn at the nearest whole pixel.
+    float Left() const;
+    void setLeft(float twips);
+
 signals:
     void Click();
 
@@ -29,6 +35,7 @@ protected:
 
 private:
     QString picture_;
+    std::optional<float> left_;
     std::unique_ptr<QSvgRenderer> svg_;
     QPixmap pixmap_;
 };

@@ -104,7 +104,11 @@ void Form::setTop(double twips) { move(pos().x(), Screen::toPixelsY(twips)); }
 
 void Form::setHeight(double twips)
 {
-    resize(width(), Screen::toPixelsY(twips) - frameExtra().height());
+    const int client = Screen::toPixelsY(twips) - frameExtra().height();
+    if (minimumHeight() == maximumHeight())
+        setFixedHeight(client); // a window the user cannot resize still changes height by code
+    else
+        resize(width(), client);
 }
 
 void Form::centerOnScreen()

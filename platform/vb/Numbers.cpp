@@ -134,20 +134,26 @@ QString CStr(double value)
     return out;
 }
 
-double CDbl(const QString& text)
+std::optional<double> tryCDbl(const QString& text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
-        raiseTypeMismatch();
+        return std::nullopt;
     QLocale locale;
     locale.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     const double v = locale.toDouble(t, &ok);
-    if (!ok)
-        raiseTypeMismatch();
-    if (!std::isfinite(v))
-        raiseOverflow();
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
     return v;
+}
+
+double CDbl(const QString& text)
+{
+    const std::optional<double> v = tryCDbl(text);
+    if (!v)
+        raiseTypeMismatch();
+    return *v;
 }
 
 double roundHalfEven(double value)

@@ -5,6 +5,8 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
+
 // Numbers held as text: how the program reads a number out of a text box and writes one back.
 namespace vb {
 
@@ -25,6 +27,8 @@ QString CStr(long long value);
 // Strict, locale-aware conversion of a whole text to a number; anything that is not a number
 // (an empty text included) raises the type-mismatch error.
 double CDbl(const QString& text);
+// The same reading, without the error: nothing when the text is not a number.
+std::optional<double> tryCDbl(const QString& text);
 
 // Nearest whole number, halves to the even neighbour (the runtime's rounding).
 double roundHalfEven(double value);

@@ -1,0 +1,512 @@
+#include "workbench/drag.h"
+
+#include "platform/controls/Colors.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Frame.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Line.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/TextBox.h"
+#include "platform/controls/lvButtons_H.h"
+#include "platform/data/DataControl.h"
+#include "platform/forms/Guard.h"
+#include "platform/forms/MsgBox.h"
+#include "platform/forms/Screen.h"
+#include "platform/forms/Timer.h"
+#include "platform/vb/Numbers.h"
+#include "resources/Resources.h"
+#include "workbench/shared/CarDatabase.h"
+
+using controls::colorRef;
+using controls::designFont;
+using forms::place;
+
+namespace {
+
+const QColor kPeach = colorRef(0xC0E0FF); // red 255, green 224, blue 192
+const QColor kCaptionRed = colorRef(0x0000FF);
+
+constexpr double kMenuOpenHeight = 10320;
+constexpr double kMenuClosedHeight = 6120;
+
+// One modification pair of one car, in catalogue order.
+struct PairRow {
+    const char* addName;
+    void (drag::*onAdd)();
+    const char* removeName;
+    void (drag::*onRemove)();
+    double captionLeft;
+    double captionTop;
+    double addLeft;
+    double removeLeft;
+};
+
+const double kRowTop[] = {1200, 1200, 2040, 2040, 2880, 2880};
+
+const PairRow kCarPairs[2][6] = {
+    {
+        {"Command1", &drag::Command1_Click, "Command2", &drag::Command2_Click, 360, 960, 120, 1200},
+        {"Command4", &drag::Command4_Click, "Command3", &drag::Command3_Click, 2760, 960, 2400, 3480},
+        {"Command6", &drag::Command6_Click, "Command5", &drag::Command5_Click, 360, 1800, 120, 1200},
+        {"Command8", &drag::Command8_Click, "Command7", &drag::Command7_Click, 3000, 1800, 2400, 3480},
+        {"Command10", &drag::Command10_Click, "Command9", &drag::Command9_Click, 600, 2640, 120, 1200},
+        {"Command12", &drag::Command12_Click, "Command11", &drag::Command11_Click, 2520, 2640, 2400, 3480},
+    },
+    {
+        {"Command15", &drag::Command15_Click, "Command16", &drag::Command16_Click, 480, 960, 240, 1320},
+        {"Command17", &drag::Command17_Click, "Command18", &drag::Command18_Click, 2880, 960, 2520, 3720},
+        {"Command19", &drag::Command19_Click, "Command20", &drag::Command20_Click, 360, 1800, 240, 1320},
+        {"Command21", &drag::Command21_Click, "Command22", &drag::Command22_Click, 3240, 1800, 2520, 3720},
+        {"Command23", &drag::Command23_Click, "Command24", &drag::Command24_Click, 600, 2640, 240, 1320},
+        {"Command25", &drag::Command25_Click, "Command26", &drag::Command26_Click, 2760, 2640, 2520, 3720},
+    },
+};
+
+controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, double left, double top,
+                           double width, double height, const QFont& font, Qt::Alignment align = Qt::AlignLeft)
+{
+    auto* label = new controls::Label(parent, caption, align | Qt::AlignVCenter);
+    label->setObjectName(name);
+    label->setFont(font);
+    place(label, left, top, width, height);
+    return label;
+}
+
+controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
+                                  double top, double width, double height, const QString& fontFamily = "Georgia")
+{
+    auto* button = new controls::lvButtons_H(parent, caption);
+    button->setObjectName(name);
+    button->setFont(designFont(fontFamily, 8.25, true));
+    button->setColors(Qt::black, QColor(0xF4, 0xE6, 0xD6), kCaptionRed, QColor(0xFF, 0xF3, 0xE6));
+    place(button, left, top, width, height);
+    return button;
+}
+
+controls::Image* makeImage(QWidget* parent, const QString& name, const QString& picture, double left, double top,
+                           double width, double height)
+{
+    auto* image = new controls::Image(parent, picture);
+    image->setObjectName(name);
+    place(image, left, top, width, height);
+    return image;
+}
+
+QString picture(const char* name) { return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)); }
+
+} // namespace
+
+drag::drag()
+{
+    setObjectName(QStringLiteral("drag"));
+    setWindowTitle(QStringLiteral("{{ Zenvortali Versiyon 2.0 }}  Sanal Drag"));
+    resources::applyWindowLook(this);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, kPeach);
+    setPalette(p);
+    setAutoFillBackground(true);
+    setClientSizeTwips(9990, 5640);
+    setFixedSize(size());
+    centerOnScreen();
+
+    // Created bottom first: what is listed first in the design lies on top.
+    buildCarMenu();
+    buildTrack();
+    buildRaceControl();
+    buildHead();
+    buildHiddenControls();
+
+    Data1 = new data::DataControl(this);
+    Data1->setObjectName(QStringLiteral("Data1"));
+    Data1->setDatabaseName(workbench::CarDatabase::fileName());
+    Data1->setRecordSource(QStringLiteral("kayitlar"));
+    Data2 = new data::DataControl(this);
+    Data2->setObjectName(QStringLiteral("Data2"));
+    Data2->setDatabaseName(workbench::CarDatabase::fileName());
+    Data2->setRecordSource(QStringLiteral("kayitlar2"));
+
+    Timer1 = new forms::Timer(this, false, 100);
+    Timer3 = new forms::Timer(this, true, 3000);
+
+    auto enableStart = [this] { Command13->setEnabled(true); };
+    cars_[0].list = std::make_unique<workbench::CarList>(
+        cboCourses, Data1, QStringLiteral("kayitlar"),
+        std::vector<workbench::DisplayField>{workbench::showIn(QStringLiteral("beygir"), txtAGE),
+                                             workbench::showIn(QStringLiteral("arac"), Label1)});
+    cars_[1].list = std::make_unique<workbench::CarList>(
+        Combo1, Data2, QStringLiteral("kayitlar2"),
+        std::vector<workbench::DisplayField>{workbench::showIn(QStringLiteral("beygir"), Text2),
+                                             workbench::showIn(QStringLiteral("arac"), Label2)});
+    cars_[0].power = std::make_unique<workbench::RunningTotal>(txtAGE, cboCourses, enableStart);
+    cars_[1].power = std::make_unique<workbench::RunningTotal>(Text2, Combo1, enableStart);
+    const std::array<controls::TextBox*, 6> holders = {havafiltresi, sonsusturucu, katalatikiptal,
+                                                       headers,      ciptuning,    dereceliegzantirik};
+    for (int car = 0; car < 2; ++car)
+        for (std::size_t i = 0; i < holders.size(); ++i)
+            cars_[static_cast<std::size_t>(car)].pairs[i].holder = holders[i];
+
+    forms::on(cboCourses, &controls::ComboBox::Click, this, &drag::cboCourses_Click);
+    forms::on(Combo1, &controls::ComboBox::Click, this, &drag::Combo1_Click);
+    forms::on(Data1, &data::DataControl::Reposition, this, &drag::Data1_Reposition);
+    forms::on(Data2, &data::DataControl::Reposition, this, &drag::Data2_Reposition);
+    forms::on(lvButtons_H1, &controls::lvButtons_H::Click, this, &drag::lvButtons_H1_Click);
+    forms::on(lvButtons_H2, &controls::lvButtons_H::Click, this, &drag::lvButtons_H2_Click);
+    forms::on(lvButtons_H15, &controls::lvButtons_H::Click, this, &drag::lvButtons_H15_Click);
+    forms::on(lvButtons_H16, &controls::lvButtons_H::Click, this, &drag::lvButtons_H16_Click);
+    forms::on(Command13, &controls::lvButtons_H::Click, this, &drag::Command13_Click);
+    forms::on(Command14, &controls::lvButtons_H::Click, this, &drag::Command14_Click);
+    forms::on(Command27, &controls::lvButtons_H::Click, this, &drag::Command27_Click);
+    forms::on(Timer1, &forms::Timer::Tick, this, &drag::Timer1_Timer);
+    forms::on(Timer3, &forms::Timer::Tick, this, &drag::Timer3_Timer);
+}
+
+drag::~drag() = default;
+
+void drag::buildHead()
+{
+    Picture3 = new controls::PictureBox(this, Qt::black);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    place(Picture3, 2520, 120, 7095, 975);
+    imgBanner = new controls::Image(Picture3, resources::banner);
+    imgBanner->setGeometry(Picture3->rect());
+    imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), picture("drag_logo_top"), 600, 120, 1500, 435);
+    imgLogoBottom = makeImage(this, QStringLiteral("imgLogoBottom"), picture("drag_logo_bottom"), 600, 720, 1335, 450);
+    Line1 = new controls::Line(this, 240, 1320, 9720, 1320, QColor(0x60, 0x40, 0x30));
+
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Yarış Durumu:"), 240, 1440, 1470, 210,
+                       designFont(QStringLiteral("Georgia"), 8.25, true));
+    Label18 = makeLabel(this, QStringLiteral("Label18"), {}, 240, 1680, 4095, 375,
+                        designFont(QStringLiteral("Georgia"), 8.25, true), Qt::AlignHCenter);
+    Label5 = makeLabel(this, QStringLiteral("Label5"), {}, 240, 2040, 4095, 495,
+                       designFont(QStringLiteral("Georgia"), 8.25), Qt::AlignHCenter);
+}
+
+void drag::buildRaceControl()
+{
+    Frame1 = new controls::Frame(this, QStringLiteral("Yarış Kontrolü"));
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
+    Frame1->setBackColor(kPeach);
+    place(Frame1, 4680, 1440, 5175, 1095);
+
+    Line2 = new controls::Line(Frame1, 480, 840, 480, 1080, QColor(0x30, 0x30, 0x30), 2);
+    Line3 = new controls::Line(Frame1, 240, 1080, 720, 1080, QColor(0x30, 0x30, 0x30), 2);
+    // Stacked: red above amber above green; the highest visible one is seen.
+    Image5 = makeImage(Frame1, QStringLiteral("Image5"), picture("light_green"), 240, 360, 480, 480);
+    Image10 = makeImage(Frame1, QStringLiteral("Image10"), picture("light_amber"), 240, 360, 480, 480);
+    Image3 = makeImage(Frame1, QStringLiteral("Image3"), picture("light_red"), 240, 360, 480, 480);
+
+    Command13 = makeButton(Frame1, QStringLiteral("Command13"), QStringLiteral("Yarışı Başlat!"), 1080, 240, 1935, 375,
+                           QStringLiteral("MS Sans Serif"));
+    Command14 = makeButton(Frame1, QStringLiteral("Command14"), QStringLiteral("Yarışı Durdur!"), 1080, 600, 1935, 375,
+                           QStringLiteral("MS Sans Serif"));
+    Command27 = makeButton(Frame1, QStringLiteral("Command27"), QStringLiteral("Yeni Yarış"), 3240, 360, 1815, 495);
+}
+
+void drag::buildTrack()
+{
+    Image11 = makeImage(this, QStringLiteral("Image11"), picture("drag_track"), 120, 2640, 9750, 3000);
+    Image2 = makeImage(this, QStringLiteral("Image2"), picture("drag_car_red"), 8160, 4680, 1695, 510);
+    Image1 = makeImage(this, QStringLiteral("Image1"), picture("drag_car_white"), 8160, 3600, 1710, 465);
+    Image1->setLeft(kStartLeft);
+    Image2->setLeft(kStartLeft);
+
+    const QFont nameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), {}, 3720, 5280, 6015, 375, nameFont, Qt::AlignRight);
+    Label2->setForeColor(Qt::white);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), {}, 5040, 2760, 4695, 255, nameFont, Qt::AlignRight);
+    Label1->setForeColor(Qt::white);
+
+    lvButtons_H2 = makeButton(this, QStringLiteral("lvButtons_H2"), QStringLiteral("vvv Araç Menüsünü Kapat vvv"), 480,
+                              5280, 2895, 300, QStringLiteral("MS Sans Serif"));
+    lvButtons_H1 = makeButton(this, QStringLiteral("lvButtons_H1"), QStringLiteral("vvv Araç Menüsünü Aç vvv"), 480,
+                              5280, 2895, 300, QStringLiteral("MS Sans Serif"));
+}
+
+void drag::buildCarMenu()
+{
+    const QFont frameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    Frame3 = new controls::Frame(this, QStringLiteral("Drag Yarışması 1. Araç (Beyaz)"));
+    Frame3->setObjectName(QStringLiteral("Frame3"));
+    Frame2 = new controls::Frame(this, QStringLiteral("Drag Yarışması 2.Araç (Kırmızı)"));
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    for (controls::Frame* f : {Frame3, Frame2}) {
+        f->setFont(frameFont);
+        f->setBackColor(kPeach);
+    }
+    place(Frame3, 120, 5760, 4695, 3495);
+    place(Frame2, 4920, 5760, 4935, 3495);
+
+    const QFont listFont = designFont(QStringLiteral("Georgia"), 9.75, true);
+    cboCourses = new controls::ComboBox(Frame3, workbench::kCarPlaceholder);
+    cboCourses->setObjectName(QStringLiteral("cboCourses"));
+    cboCourses->setFont(listFont);
+    place(cboCourses, 120, 360, 4335, 360);
+    Combo1 = new controls::ComboBox(Frame2, workbench::kCarPlaceholder);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setFont(listFont);
+    place(Combo1, 360, 360, 4335, 360);
+
+    Label17 = makeLabel(Frame3, QStringLiteral("Label17"), QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 720,
+                        3135, 255, frameFont);
+    Label7 = makeLabel(Frame2, QStringLiteral("Label7"), QStringLiteral("Uygulanacak İşlemler Listesi:"), 1200, 720,
+                       3135, 255, frameFont);
+
+    buildCarPairs(0, Frame3);
+    buildCarPairs(1, Frame2);
+
+    lvButtons_H15 = makeButton(this, QStringLiteral("lvButtons_H15"), QStringLiteral("Araç Değiştir"), 960, 9360, 3135, 375);
+    lvButtons_H16 = makeButton(this, QStringLiteral("lvButtons_H16"), QStringLiteral("Araç Değiştir"), 5760, 9360, 3135, 375);
+}
+
+void drag::buildCarPairs(int car, controls::Frame* frame)
+{
+    // Where each car's controls go, in catalogue order.
+    const std::array<controls::Label**, 6> captions =
+        car == 0 ? std::array{&Label8, &Label14, &Label4[3], &Label15, &Label9, &Label16}
+                 : std::array{&Label13, &Label11, &Label4[5], &Label10, &Label12, &Label6};
+    const std::array<std::pair<controls::lvButtons_H**, controls::lvButtons_H**>, 6> buttons =
+        car == 0 ? std::array{std::pair{&Command1, &Command2},   std::pair{&Command4, &Command3},
+                              std::pair{&Command6, &Command5},   std::pair{&Command8, &Command7},
+                              std::pair{&Command10, &Command9},  std::pair{&Command12, &Command11}}
+                 : std::array{std::pair{&Command15, &Command16}, std::pair{&Command17, &Command18},
+                              std::pair{&Command19, &Command20}, std::pair{&Command21, &Command22},
+                              std::pair{&Command23, &Command24}, std::pair{&Command25, &Command26}};
+    const std::array<const char*, 6> captionNames =
+        car == 0 ? std::array{"Label8", "Label14", "Label4(3)", "Label15", "Label9", "Label16"}
+                 : std::array{"Label13", "Label11", "Label4(5)", "Label10", "Label12", "Label6"};
+    const QFont captionFont = designFont(QStringLiteral("Verdana"), 8.25, true);
+    Car& side = cars_[static_cast<std::size_t>(car)];
+
+    for (std::size_t i = 0; i < 6; ++i) {
+        const PairRow& row = kCarPairs[car][i];
+        *captions[i] = makeLabel(frame, QLatin1String(captionNames[i]), workbench::ModificationCatalogue::at(i).gridCaption,
+                                 row.captionLeft, row.captionTop, 1935, 240, captionFont);
+        auto* add = makeButton(frame, QLatin1String(row.addName), QStringLiteral("+EKLE"), row.addLeft, kRowTop[i], 975, 495);
+        auto* remove = makeButton(frame, QLatin1String(row.removeName), QStringLiteral("-KALDIR"), row.removeLeft,
+                                  kRowTop[i], 975, 495);
+        remove->setEnabled(false);
+        *buttons[i].first = add;
+        *buttons[i].second = remove;
+        forms::on(add, &controls::lvButtons_H::Click, this, row.onAdd);
+        forms::on(remove, &controls::lvButtons_H::Click, this, row.onRemove);
+        side.pairs[i].add = add;
+        side.pairs[i].remove = remove;
+    }
+}
+
+void drag::buildHiddenControls()
+{
+    // The window's own copy of the gains, beyond its right edge.
+    struct Holder {
+        controls::TextBox* drag::*box;
+        const char* name;
+        double top;
+    };
+    const Holder holders[] = {{&drag::sonsusturucu, "sonsusturucu", 360},   {&drag::katalatikiptal, "katalatikiptal", 840},
+                              {&drag::headers, "headers", 1200},             {&drag::ciptuning, "ciptuning", 1680},
+                              {&drag::dereceliegzantirik, "dereceliegzantirik", 2040},
+                              {&drag::havafiltresi, "havafiltresi", 2400}};
+    for (const Holder& h : holders) {
+        QString gain;
+        for (const workbench::Modification& m : workbench::ModificationCatalogue::all())
+            if (m.holderName == QLatin1String(h.name))
+                gain = m.gain;
+        auto* box = new controls::TextBox(this, gain);
+        box->setObjectName(QLatin1String(h.name));
+        place(box, 10200, h.top, 855, 285);
+        this->*h.box = box;
+    }
+
+    auto powerBox = [this](const char* name, double left, double top, double width) {
+        auto* box = new controls::TextBox(this, QStringLiteral("0"));
+        box->setObjectName(QLatin1String(name));
+        box->setCentered(true);
+        box->setFont(designFont(QStringLiteral("Arial"), 12, true));
+        place(box, left, top, width, 405);
+        return box;
+    };
+    txtAGE = powerBox("txtAGE", 10680, 3960, 1455);
+    Text2 = powerBox("Text2", 10320, 4920, 1335);
+    const QFont captionFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    Label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Aracın Standart Beygir Gücü:"), 10560, 3360,
+                          2415, 255, captionFont);
+    Label4[4] = makeLabel(this, QStringLiteral("Label4(4)"), QStringLiteral("2.Aracın Standart Beygir Gücü:"), 10080,
+                          4680, 2415, 255, captionFont);
+}
+
+void drag::Form_Load()
+{
+    Command14->setEnabled(false);
+    Timer3->setEnabled(false);
+    FillCarList1();
+    FillCarList2();
+    cboCourses->setText(workbench::kCarPlaceholder);
+    txtAGE->setText(QStringLiteral("0"));
+    Label1->setText(QString());
+    Label2->setText(QString());
+    Text2->setText(QStringLiteral("0"));
+    Combo1->setText(workbench::kCarPlaceholder);
+}
+
+void drag::FillCarList1() { cars_[0].list->fill(); }
+void drag::FillCarList2() { cars_[1].list->fill(); }
+void drag::cboCourses_Click() { cars_[0].list->select(); }
+void drag::Combo1_Click() { cars_[1].list->select(); }
+void drag::Data1_Reposition() { cars_[0].list->display(); }
+void drag::Data2_Reposition() { cars_[1].list->display(); }
+
+void drag::lvButtons_H1_Click()
+{
+    setHeight(kMenuOpenHeight);
+    lvButtons_H2->setVisible(true);
+    lvButtons_H1->setVisible(false);
+}
+
+void drag::lvButtons_H2_Click()
+{
+    setHeight(kMenuClosedHeight);
+    lvButtons_H2->setVisible(false);
+    lvButtons_H1->setVisible(true);
+}
+
+void drag::modify(int car, std::size_t row, bool add)
+{
+    const Car& side = cars_.at(static_cast<std::size_t>(car));
+    if (add)
+        side.power->add(side.pairs.at(row));
+    else
+        side.power->remove(side.pairs.at(row));
+}
+
+void drag::Command1_Click() { modify(0, 0, true); }
+void drag::Command2_Click() { modify(0, 0, false); }
+void drag::Command4_Click() { modify(0, 1, true); }
+void drag::Command3_Click() { modify(0, 1, false); }
+void drag::Command6_Click() { modify(0, 2, true); }
+void drag::Command5_Click() { modify(0, 2, false); }
+void drag::Command8_Click() { modify(0, 3, true); }
+void drag::Command7_Click() { modify(0, 3, false); }
+void drag::Command10_Click() { modify(0, 4, true); }
+void drag::Command9_Click() { modify(0, 4, false); }
+void drag::Command12_Click() { modify(0, 5, true); }
+void drag::Command11_Click() { modify(0, 5, false); }
+void drag::Command15_Click() { modify(1, 0, true); }
+void drag::Command16_Click() { modify(1, 0, false); }
+void drag::Command17_Click() { modify(1, 1, true); }
+void drag::Command18_Click() { modify(1, 1, false); }
+void drag::Command19_Click() { modify(1, 2, true); }
+void drag::Command20_Click() { modify(1, 2, false); }
+void drag::Command21_Click() { modify(1, 3, true); }
+void drag::Command22_Click() { modify(1, 3, false); }
+void drag::Command23_Click() { modify(1, 4, true); }
+void drag::Command24_Click() { modify(1, 4, false); }
+void drag::Command25_Click() { modify(1, 5, true); }
+void drag::Command26_Click() { modify(1, 5, false); }
+
+void drag::changeCar(int car)
+{
+    const bool first = car == 0;
+    (first ? Label1 : Label2)->setText(QString());
+    workbench::resetPairs(cars_.at(static_cast<std::size_t>(car)).pairs);
+    workbench::unlockCarList(first ? cboCourses : Combo1);
+    (first ? txtAGE : Text2)->setText(QStringLiteral("0"));
+}
+
+void drag::lvButtons_H15_Click() { changeCar(0); }
+void drag::lvButtons_H16_Click() { changeCar(1); }
+
+void drag::Command13_Click()
+{
+    if (Label1->text().isEmpty() || Label2->text().isEmpty()) {
+        forms::MsgBox(QStringLiteral("Lütfen Alttaki Listeden Bir Tane Araç Seçiniz"), forms::vbCritical,
+                      QStringLiteral("Hata"));
+        return;
+    }
+    Image3->setVisible(false);
+    Timer3->setEnabled(true);
+    Command13->setEnabled(false);
+    Label18->setText(QStringLiteral("Yarış Başlıyor..."));
+    Command14->setEnabled(true);
+}
+
+void drag::Timer3_Timer()
+{
+    Image3->setVisible(false);
+    Image10->setVisible(true);
+    Image5->setVisible(true);
+    Image10->setVisible(false);
+    Timer1->setEnabled(true);
+    Label18->setText(QStringLiteral("Yarış Başladı"));
+}
+
+bool drag::readPowers(double& power1, double& power2)
+{
+    const std::optional<double> first = vb::tryCDbl(txtAGE->text());
+    const std::optional<double> second = vb::tryCDbl(Text2->text());
+    if (first && second) {
+        power1 = *first;
+        power2 = *second;
+        return true;
+    }
+    // A power that is not a number cannot move its car: the race stops, as with the stop button,
+    // and the user is told which car it is.
+    Command14_Click();
+    QStringList which;
+    if (!first)
+        which << QStringLiteral("1. aracın (beyaz) beygir gücü \"%1\"").arg(txtAGE->text());
+    if (!second)
+        which << QStringLiteral("2. aracın (kırmızı) beygir gücü \"%1\"").arg(Text2->text());
+    forms::MsgBox(QStringLiteral("Yarış durduruldu: %1 bir sayı değil.").arg(which.join(QStringLiteral(" ve "))),
+                  forms::vbCritical, QStringLiteral("Hata"));
+    return false;
+}
+
+void drag::Timer1_Timer()
+{
+    double power1 = 0, power2 = 0;
+    if (!readPowers(power1, power2))
+        return;
+    Image1->setLeft(static_cast<float>(static_cast<double>(Image1->Left()) - power1));
+    Image2->setLeft(static_cast<float>(static_cast<double>(Image2->Left()) - power2));
+    if (Image1->Left() <= kFinishLeft)
+        finish(cboCourses);
+    if (Image2->Left() <= kFinishLeft)
+        finish(Combo1);
+}
+
+void drag::finish(const controls::ComboBox* winnerList)
+{
+    Timer1->setEnabled(false);
+    Timer3->setEnabled(false);
+    Command13->setEnabled(false);
+    Label18->setText(QStringLiteral("Yarış Bitti"));
+    Label5->setText(winnerList->text() + QStringLiteral(" Kazandı..."));
+    Command14->setEnabled(false);
+    Image3->setVisible(true);
+}
+
+void drag::Command14_Click()
+{
+    Command14->setEnabled(false);
+    Timer1->setEnabled(false);
+    Timer3->setEnabled(false);
+    Image1->setLeft(kStartLeft);
+    Image2->setLeft(kStartLeft);
+    Command13->setEnabled(true);
+    Label18->setText(QStringLiteral("Yarış Durduruldu"));
+    Image3->setVisible(true);
+    Image5->setVisible(false);
+    Image10->setVisible(true);
+}
+
+void drag::Command27_Click()
+{
+    Image1->setLeft(kStartLeft);
+    Image2->setLeft(kStartLeft);
+    Command13->setEnabled(true);
+    Label5->setText(QString());
+    Label18->setText(QString());
+    Image3->setVisible(true);
+}
