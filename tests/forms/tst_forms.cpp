@@ -10,6 +10,7 @@
 #include "tests/support/TestSupport.h"
 #include "workbench/Navigation.h"
 
+#include <QFontInfo>
 #include <QLockFile>
 #include <QPointer>
 #include <QTest>
@@ -164,6 +165,25 @@ private slots:
         forms::App::resetForTests();
         QVERIFY(!forms::App::PrevInstance()); // nobody holds it now, so we take it
         QVERIFY(!forms::App::PrevInstance()); // asking again does not see ourselves
+    }
+
+    // The design's Windows fonts resolve to their installed look-alikes.
+    void fontAliases_data()
+    {
+        QTest::addColumn<QString>("design");
+        QTest::addColumn<QString>("installed");
+        QTest::newRow("Georgia") << "Georgia" << "Liberation Serif";
+        QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
+        QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
+        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
+        QTest::newRow("Comic Sans MS") << "Comic Sans MS" << "Comic Neue";
+    }
+    void fontAliases()
+    {
+        QFETCH(QString, design);
+        QFETCH(QString, installed);
+        QCOMPARE(QFontInfo(QFont(design)).family(), installed);
     }
 
     void twips()
