@@ -1,6 +1,8 @@
 #include "platform/controls/Colors.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include <QPalette>
 
 namespace controls {
@@ -40,6 +42,18 @@ QFont designFont(const QString& family, double pointSize, bool bold, bool italic
     f.setItalic(italic);
     f.setUnderline(underline);
     return f;
+}
+
+void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(role, colour);
+    widget->setPalette(p);
+}
+
+bool completesClick(const QWidget* widget, const QMouseEvent* event)
+{
+    return event->button() == Qt::LeftButton && widget->rect().contains(event->position().toPoint());
 }
 
 } // namespace controls

@@ -2,9 +2,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 
 #include <cstdint>
+
+class QMouseEvent;
+class QWidget;
 
 namespace controls {
 
@@ -16,5 +20,11 @@ QColor colorRef(uint32_t value);
 // size in points.
 QFont designFont(const QString& family, double pointSize, bool bold = false, bool italic = false,
                  bool underline = false);
+
+// Sets one colour of a control's palette (its caption, face or background).
+void setPaletteColor(QWidget* widget, QPalette::ColorRole role, const QColor& colour);
+
+// Whether a mouse release completes a click on the control: the left button, let go inside it.
+bool completesClick(const QWidget* widget, const QMouseEvent* event);
 
 } // namespace controls

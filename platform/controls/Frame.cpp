@@ -1,14 +1,14 @@
 #include "platform/controls/Frame.h"
 
+#include "platform/controls/Colors.h"
+
 namespace controls {
 
 Frame::Frame(QWidget* parent, const QString& caption) : QGroupBox(caption, parent) {}
 
 void Frame::setBackColor(const QColor& c)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
+    setPaletteColor(this, QPalette::Window, c);
     setAutoFillBackground(true);
 }
 

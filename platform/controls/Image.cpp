@@ -1,5 +1,7 @@
 #include "platform/controls/Image.h"
 
+#include "platform/controls/Colors.h"
+
 #include "platform/forms/Screen.h"
 
 #include <QMouseEvent>
@@ -55,7 +57,7 @@ void Image::paintEvent(QPaintEvent*)
 
 void Image::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (completesClick(this, event))
         emit Click();
     QWidget::mouseReleaseEvent(event);
 }

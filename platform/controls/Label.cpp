@@ -1,5 +1,7 @@
 #include "platform/controls/Label.h"
 
+#include "platform/controls/Colors.h"
+
 #include <QMouseEvent>
 
 namespace controls {
@@ -11,24 +13,17 @@ Label::Label(QWidget* parent, const QString& caption, Qt::Alignment align) : QLa
     setTextFormat(Qt::PlainText);
 }
 
-void Label::setForeColor(const QColor& c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, c);
-    setPalette(p);
-}
+void Label::setForeColor(const QColor& c) { setPaletteColor(this, QPalette::WindowText, c); }
 
 void Label::setBackColor(const QColor& c)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, c);
-    setPalette(p);
+    setPaletteColor(this, QPalette::Window, c);
     setAutoFillBackground(true);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (completesClick(this, event))
         emit Click();
     QLabel::mouseReleaseEvent(event);
 }

@@ -1,5 +1,7 @@
 #include "platform/controls/TextBox.h"
 
+#include "platform/controls/Colors.h"
+
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -83,18 +85,7 @@ void TextBox::applyAlignment()
     c.mergeBlockFormat(f);
 }
 
-void TextBox::setForeColor(const QColor& c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Text, c);
-    setPalette(p);
-}
-
-void TextBox::setBackColor(const QColor& c)
-{
-    QPalette p = palette();
-    p.setColor(QPalette::Base, c);
-    setPalette(p);
-}
+void TextBox::setForeColor(const QColor& c) { setPaletteColor(this, QPalette::Text, c); }
+void TextBox::setBackColor(const QColor& c) { setPaletteColor(this, QPalette::Base, c); }
 
 } // namespace controls

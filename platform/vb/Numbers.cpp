@@ -62,37 +62,37 @@ double Val(const QString& text)
         return radixNumber(s, 1);
 
     const QChar own = decimalSeparator();
-    std::string digits; // in the C locale, for strtod
     qsizetype i = 0;
-    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+    // Appends the ASCII characters from position i while `accept` holds; how many it took.
+    auto take = [&](std::string& out, auto accept) {
+        const qsizetype start = i;
+        while (i < s.size() && s[i].unicode() < 128 && accept(s[i]))
+            out += static_cast<char>(s[i++].unicode());
+        return i - start;
+    };
+    auto isDigit = [](QChar c) { return c.isDigit(); };
+    auto isSign = [](QChar c) { return c == u'+' || c == u'-'; };
+
+    std::string digits; // in the C locale, for strtod
+    if (i < s.size() && isSign(s[i]))
         digits += static_cast<char>(s[i++].unicode());
-    bool any = false;
-    while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
-        digits += static_cast<char>(s[i++].unicode());
-        any = true;
-    }
+    qsizetype mantissaDigits = take(digits, isDigit);
     if (i < s.size() && (s[i] == u'.' || s[i] == own)) {
         digits += '.';
         ++i;
-        while (i < s.size() && s[i].isDigit() && s[i].unicode() < 128) {
-            digits += static_cast<char>(s[i++].unicode());
-            any = true;
-        }
+        mantissaDigits += take(digits, isDigit);
     }
-    if (!any)
+    if (mantissaDigits == 0)
         return 0;
     if (i < s.size() && (s[i].toUpper() == u'E' || s[i].toUpper() == u'D')) {
-        std::string exp = "e";
-        qsizetype j = i + 1;
-        if (j < s.size() && (s[j] == u'+' || s[j] == u'-'))
-            exp += static_cast<char>(s[j++].unicode());
-        bool expDigits = false;
-        while (j < s.size() && s[j].isDigit() && s[j].unicode() < 128) {
-            exp += static_cast<char>(s[j++].unicode());
-            expDigits = true;
-        }
-        if (expDigits)
-            digits += exp;
+        const qsizetype mark = i++;
+        std::string exponent = "e";
+        if (i < s.size() && isSign(s[i]))
+            exponent += static_cast<char>(s[i++].unicode());
+        if (take(exponent, isDigit) > 0)
+            digits += exponent;
+        else
+            i = mark;
     }
     const double v = std::strtod(digits.c_str(), nullptr);
     if (!std::isfinite(v))
