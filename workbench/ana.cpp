@@ -20,6 +20,8 @@
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
+#include "workbench/karsilastir.h"
+#include "workbench/ozellik.h"
 
 using controls::colorRef;
 using controls::designFont;
@@ -65,11 +67,11 @@ struct NavigationRow {
 };
 
 const NavigationRow kNavigation[] = {
-    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, nullptr},
+    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, &ana::lvButtons_H11_Click},
     {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, nullptr},
     {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
     {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
-    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, nullptr},
+    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, &ana::lvButtons_H2_Click},
     {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
     {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, nullptr},
     {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, nullptr},
@@ -327,6 +329,8 @@ void ana::lvButtons_H9_Click()
     txtAGE->setText(QString());
 }
 
+void ana::lvButtons_H11_Click() { workbench::openWindow<ozellik>(); }
+void ana::lvButtons_H2_Click() { workbench::openWindow<karsilastir>(); }
 void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }
 
 void ana::Label11_Click()

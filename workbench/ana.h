@@ -53,6 +53,8 @@ public:
     void lvButtons_H9_Click();
 
     // The navigation column.
+    void lvButtons_H11_Click();
+    void lvButtons_H2_Click();
     void lvButtons_H10_Click();
     void Label11_Click();
 

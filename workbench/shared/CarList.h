@@ -44,6 +44,7 @@ public:
     void display() const;
 
     const QString& table() const { return table_; }
+    controls::ComboBox* list() const { return list_; }
 
 private:
     controls::ComboBox* list_;

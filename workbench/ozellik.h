@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/forms/Form.h"
+#include "workbench/shared/CarList.h"
+
+#include <array>
+#include <optional>
+
+namespace controls {
+class ComboBox;
+class Image;
+class Label;
+class Line;
+class PictureBox;
+class TextBox;
+} // namespace controls
+namespace data {
+class DataControl;
+}
+
+// The specification comparison: two cars' stored factory figures side by side, car 1 from the
+// first table on the left, car 2 from the second on the right, each shown as stored.
+class ozellik : public forms::Form {
+    Q_OBJECT
+public:
+    ozellik();
+    ~ozellik() override;
+
+    void FillCarList1();
+    void FillCarList2();
+    void cboCourses_Click();
+    void Combo1_Click();
+    void Data1_Reposition();
+    void Data2_Reposition();
+
+    controls::PictureBox* Picture3;
+    controls::Image* Image1;
+    controls::Image* Image2;
+    // The frame around the two columns: a rectangle split down the middle.
+    std::array<controls::Line*, 5> frameLines;
+
+    controls::ComboBox* cboCourses;
+    controls::ComboBox* Combo1;
+    // The row captions: 1 to 6 over car 1's boxes, 0 and 7 to 11 over car 2's.
+    std::array<controls::Label*, 12> Label4;
+
+    // Car 1's column, top to bottom.
+    controls::TextBox* txtAGE;
+    controls::TextBox* Text1;
+    controls::TextBox* Text3;
+    controls::TextBox* Text4;
+    controls::TextBox* Text5;
+    controls::TextBox* Text6;
+    // Car 2's column, top to bottom.
+    controls::TextBox* Text2;
+    controls::TextBox* Text7;
+    controls::TextBox* Text8;
+    controls::TextBox* Text9;
+    controls::TextBox* Text10;
+    controls::TextBox* Text11;
+
+    data::DataControl* Data1;
+    data::DataControl* Data2;
+
+protected:
+    void Form_Load() override;
+
+private:
+    std::array<std::optional<workbench::CarList>, 2> cars_;
+};

@@ -1,0 +1,70 @@
+#include "workbench/shared/DesignControls.h"
+
+#include "platform/controls/Colors.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/TextBox.h"
+#include "platform/controls/lvButtons_H.h"
+#include "platform/forms/Screen.h"
+#include "workbench/shared/CarList.h"
+#include "workbench/shared/ModificationCatalogue.h"
+
+using controls::designFont;
+
+namespace workbench {
+
+namespace {
+template <class Control>
+Control* named(Control* control, const char* name, Twips at)
+{
+    control->setObjectName(QString::fromUtf8(name));
+    forms::place(control, at.left, at.top, at.width, at.height);
+    return control;
+}
+} // namespace
+
+controls::Label* makeCaption(QWidget* parent, const char* name, const QString& caption, Twips at, const QFont& font,
+                             Qt::Alignment align)
+{
+    auto* label = named(new controls::Label(parent, caption, align), name, at);
+    label->setFont(font);
+    return label;
+}
+
+controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, Twips at)
+{
+    auto* box = named(new controls::TextBox(parent), name, at);
+    box->setReadOnly(true);
+    box->setCentered(true);
+    box->setBackColor(Qt::white);
+    box->setForeColor(Qt::black);
+    box->setFont(designFont(QStringLiteral("Arial"), 12, true));
+    return box;
+}
+
+controls::ComboBox* makeCarList(QWidget* parent, const char* name, Twips at)
+{
+    auto* list = named(new controls::ComboBox(parent, kCarPlaceholder), name, at);
+    list->setFont(designFont(QStringLiteral("Georgia"), 9.75, true));
+    return list;
+}
+
+controls::lvButtons_H* makePushButton(QWidget* parent, const char* name, const QString& caption, Twips at,
+                                      const QFont& font)
+{
+    auto* button = named(new controls::lvButtons_H(parent, caption), name, at);
+    button->setFont(font);
+    button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), controls::colorRef(0x0000FF), QColor(0xEC, 0xEE, 0xF2));
+    return button;
+}
+
+controls::TextBox* makeGainHolder(QWidget* parent, const Modification& modification, double left, double top)
+{
+    auto* holder = new controls::TextBox(parent, modification.gain);
+    holder->setObjectName(modification.holderName);
+    holder->setReadOnly(true);
+    forms::place(holder, left, top, 855, 285);
+    return holder;
+}
+
+} // namespace workbench

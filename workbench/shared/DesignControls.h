@@ -1,0 +1,49 @@
+#pragma once
+
+#include <Qt>
+
+class QFont;
+class QString;
+class QWidget;
+
+namespace controls {
+class ComboBox;
+class Label;
+class lvButtons_H;
+class TextBox;
+} // namespace controls
+
+namespace workbench {
+
+struct Modification;
+
+// A design rectangle in twips, within the control's parent.
+struct Twips {
+    double left;
+    double top;
+    double width;
+    double height;
+};
+
+// The controls that the car windows build alike, each named and placed at its design rectangle.
+
+// A transparent caption.
+controls::Label* makeCaption(QWidget* parent, const char* name, const QString& caption, Twips at, const QFont& font,
+                             Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
+
+// A display box the user reads but cannot type in: white, black bold Arial 12 pt, centred.
+controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, Twips at);
+
+// An editable, unsorted car list in bold Georgia 9.75 pt, showing the placeholder.
+controls::ComboBox* makeCarList(QWidget* parent, const char* name, Twips at);
+
+// A push button in the program's look: a black caption on a light face, turning red under the
+// pointer.
+controls::lvButtons_H* makePushButton(QWidget* parent, const char* name, const QString& caption, Twips at,
+                                      const QFont& font);
+
+// A modification's gain holder: a read-only box holding the gain, placed beyond the window's edge
+// where the user never sees it.
+controls::TextBox* makeGainHolder(QWidget* parent, const Modification& modification, double left, double top);
+
+} // namespace workbench

@@ -1,0 +1,22 @@
+#include "workbench/shared/ModifiedCar.h"
+
+#include "platform/controls/TextBox.h"
+
+namespace workbench {
+
+ModifiedCar::ModifiedCar(CarList carList, controls::TextBox* result, const Pairs& pairs,
+                         std::vector<controls::TextBox*> blankOnReset)
+    : carList_(std::move(carList)), total_(result, carList_.list()), pairs_(pairs),
+      blankOnReset_(std::move(blankOnReset))
+{
+}
+
+void ModifiedCar::reset() const
+{
+    resetPairs(pairs_);
+    unlockCarList(carList_.list());
+    for (controls::TextBox* box : blankOnReset_)
+        box->setText(QString());
+}
+
+} // namespace workbench
