@@ -182,12 +182,9 @@ controls::Frame* makeFrame(QWidget* parent, const char* name, const char* captio
 
 void buildHead(K& w)
 {
-    w.Picture3 = new controls::PictureBox(&w, Qt::black);
-    w.Picture3->setObjectName(QStringLiteral("Picture3"));
-    forms::place(w.Picture3, 360, 120, 7095, 975);
-    w.Image1 = new controls::Image(w.Picture3, resources::banner);
-    w.Image1->setObjectName(QStringLiteral("Image1"));
-    w.Image1->setGeometry(w.Picture3->rect());
+    const workbench::Banner banner = workbench::makeBanner(&w, 360, 120);
+    w.Picture3 = banner.box;
+    w.Image1 = banner.picture;
 
     w.Image4 = new controls::Image(&w, kCompareBadge);
     w.Image4->setObjectName(QStringLiteral("Image4"));

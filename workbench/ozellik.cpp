@@ -86,12 +86,9 @@ ozellik::ozellik()
     background->setPicture(kBackground);
     background->setGeometry(rect());
 
-    Picture3 = new controls::PictureBox(this, Qt::black);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    forms::place(Picture3, 360, 120, 7095, 975);
-    Image1 = new controls::Image(Picture3, resources::banner);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(Picture3->rect());
+    const workbench::Banner banner = workbench::makeBanner(this, 360, 120);
+    Picture3 = banner.box;
+    Image1 = banner.picture;
     Image2 = new controls::Image(this, kSpecBadge);
     Image2->setObjectName(QStringLiteral("Image2"));
     forms::place(Image2, 7800, 120, 1530, 975);

@@ -19,4 +19,13 @@ inline void pickFromList(controls::ComboBox* list, int row)
     QTRY_VERIFY(!view->isVisible());
 }
 
+// Picks the first list item of that name.
+inline void pickByName(controls::ComboBox* list, const QString& name)
+{
+    const int row = list->findText(name);
+    if (row < 0)
+        qFatal("no car named %s in the list", qPrintable(name));
+    pickFromList(list, row);
+}
+
 } // namespace testing

@@ -5,6 +5,7 @@
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
 #include "platform/data/DataControl.h"
+#include "tests/support/Navigating.h"
 #include "tests/support/Picking.h"
 #include "tests/support/TestSupport.h"
 #include "workbench/ana.h"
@@ -76,30 +77,39 @@ QStringList noCar() { return QStringList{QStringLiteral("Lütfen Bir Araç Seçi
 
 void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-void pick(controls::ComboBox* list, const QString& name)
-{
-    const int row = list->findText(name);
-    if (row < 0)
-        qFatal("no such car in the list");
-    testing::pickFromList(list, row);
-}
+using testing::pickByName;
 
 // The comparison window as a user reaches it: the main window's "Oto Karşılaştırma".
-karsilastir& openFromMainWindow()
-{
-    ana& main = forms::instance<ana>();
-    main.Show();
-    click(main.lvButtons_H2);
-    karsilastir* w = forms::loadedInstance<karsilastir>();
-    if (!w || !QTest::qWaitForWindowExposed(w))
-        qFatal("comparison window not shown");
-    return *w;
-}
+karsilastir& openFromMainWindow() { return testing::openFromMainWindow<karsilastir>(&ana::lvButtons_H2); }
 
 const QList<Car> firstTable = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Ortak"), 150},
                                {QStringLiteral("Güçlü"), 300}};
 const QList<Car> secondTable = {{QStringLiteral("Ortak"), 250}, {QStringLiteral("Yüzlük"), 100},
                                 {QStringLiteral("İkiyüzlük"), 200}};
+
+// A test row per car.
+void forEachCar()
+{
+    QTest::addColumn<int>("car");
+    QTest::newRow("car 1") << 1;
+    QTest::newRow("car 2") << 2;
+}
+
+// Both cars chosen: `mine` (100 hp) is the car under test, `other` (250 hp on the right, 150 on
+// the left) the car that must not change.
+struct BothCarsChosen {
+    testing::Sandbox sandbox;
+    CarDatabaseFixture db{firstTable, secondTable};
+    karsilastir& w = openFromMainWindow();
+    Side mine;
+    Side other;
+
+    explicit BothCarsChosen(int car) : mine(side(w, car)), other(side(w, 3 - car))
+    {
+        pickByName(mine.list, QStringLiteral("Yüzlük"));
+        pickByName(other.list, QStringLiteral("Ortak"));
+    }
+};
 
 } // namespace
 
@@ -147,7 +157,7 @@ private slots:
         testing::Sandbox sandbox;
         CarDatabaseFixture db(firstTable, secondTable);
         karsilastir& w = openFromMainWindow();
-        pick(w.cboCourses, QStringLiteral("Yüzlük"));
+        pickByName(w.cboCourses, QStringLiteral("Yüzlük"));
         const QStringList car1 = snapshot(side(w, 1));
         const QStringList car2 = snapshot(side(w, 2));
 
@@ -168,22 +178,13 @@ private slots:
         QCOMPARE(snapshot(side(w, 2)), car2);
     }
 
-    void allSixAndBack_data()
-    {
-        QTest::addColumn<int>("car");
-        QTest::newRow("car 1") << 1;
-        QTest::newRow("car 2") << 2;
-    }
+    void allSixAndBack_data() { forEachCar(); }
     void allSixAndBack()
     {
         QFETCH(int, car);
-        testing::Sandbox sandbox;
-        CarDatabaseFixture db(firstTable, secondTable);
-        karsilastir& w = openFromMainWindow();
-        const Side mine = side(w, car);
-        const Side other = side(w, 3 - car);
-        pick(mine.list, QStringLiteral("Yüzlük"));
-        pick(other.list, QStringLiteral("Ortak"));
+        BothCarsChosen cars(car);
+        const Side& mine = cars.mine;
+        const Side& other = cars.other;
         const QStringList otherBefore = snapshot(other);
 
         int expected = 100;
@@ -210,7 +211,7 @@ private slots:
             QVERIFY(!p.remove->isEnabled());
         }
         QCOMPARE(snapshot(other), otherBefore);
-        QVERIFY(sandbox.boxes().isEmpty());
+        QVERIFY(cars.sandbox.boxes().isEmpty());
     }
 
     void theSameModificationCountsOnEachSide()
@@ -218,8 +219,8 @@ private slots:
         testing::Sandbox sandbox;
         CarDatabaseFixture db(firstTable, secondTable);
         karsilastir& w = openFromMainWindow();
-        pick(w.cboCourses, QStringLiteral("Yüzlük"));
-        pick(w.Combo1, QStringLiteral("İkiyüzlük"));
+        pickByName(w.cboCourses, QStringLiteral("Yüzlük"));
+        pickByName(w.Combo1, QStringLiteral("İkiyüzlük"));
         click(w.Command10);
         click(w.Command23);
         QCOMPARE(w.Text3->text(), QStringLiteral("112"));
@@ -234,22 +235,13 @@ private slots:
         QVERIFY(!w.Label26->isHidden());
     }
 
-    void eachResetLeavesTheOtherCarAlone_data()
-    {
-        QTest::addColumn<int>("car");
-        QTest::newRow("car 1's Araç Değiştir") << 1;
-        QTest::newRow("car 2's Araç Değiştir") << 2;
-    }
+    void eachResetLeavesTheOtherCarAlone_data() { forEachCar(); }
     void eachResetLeavesTheOtherCarAlone()
     {
         QFETCH(int, car);
-        testing::Sandbox sandbox;
-        CarDatabaseFixture db(firstTable, secondTable);
-        karsilastir& w = openFromMainWindow();
-        const Side mine = side(w, car);
-        const Side other = side(w, 3 - car);
-        pick(mine.list, QStringLiteral("Yüzlük"));
-        pick(other.list, QStringLiteral("Ortak"));
+        BothCarsChosen cars(car);
+        const Side& mine = cars.mine;
+        const Side& other = cars.other;
         for (std::size_t i : {0u, 3u, 5u})
             click(mine.pairs[i].add);
         for (std::size_t i : {1u, 4u})
@@ -266,14 +258,14 @@ private slots:
         QCOMPARE(snapshot(other), otherBefore);
 
         // The same car picked again starts from its standard power.
-        pick(mine.list, QStringLiteral("Yüzlük"));
+        pickByName(mine.list, QStringLiteral("Yüzlük"));
         QCOMPARE(mine.name->text(), QStringLiteral("Yüzlük"));
         QCOMPARE(mine.standard->text(), QStringLiteral("100"));
         QCOMPARE(mine.result->text(), QStringLiteral("100"));
         click(mine.pairs[2].add);
         QCOMPARE(mine.result->text(), QStringLiteral("104"));
         QCOMPARE(snapshot(other), otherBefore);
-        QVERIFY(sandbox.boxes().isEmpty());
+        QVERIFY(cars.sandbox.boxes().isEmpty());
     }
 
     void theSameNameReadsEachCarsOwnTable()
@@ -281,8 +273,8 @@ private slots:
         testing::Sandbox sandbox;
         CarDatabaseFixture db(firstTable, secondTable);
         karsilastir& w = openFromMainWindow();
-        pick(w.cboCourses, QStringLiteral("Ortak"));
-        pick(w.Combo1, QStringLiteral("Ortak"));
+        pickByName(w.cboCourses, QStringLiteral("Ortak"));
+        pickByName(w.Combo1, QStringLiteral("Ortak"));
         QCOMPARE(w.txtNAME->text(), QStringLiteral("Ortak"));
         QCOMPARE(w.Text1->text(), QStringLiteral("Ortak"));
         QCOMPARE(w.txtAGE->text(), QStringLiteral("150"));
@@ -298,7 +290,7 @@ private slots:
         testing::Sandbox sandbox;
         CarDatabaseFixture db(firstTable, secondTable);
         karsilastir& first = openFromMainWindow();
-        pick(first.cboCourses, QStringLiteral("Güçlü"));
+        pickByName(first.cboCourses, QStringLiteral("Güçlü"));
         click(first.Command1);
         QCOMPARE(&openFromMainWindow(), &first);
         QCOMPARE(first.Text3->text(), QStringLiteral("302"));

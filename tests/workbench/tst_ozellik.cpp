@@ -4,6 +4,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
+#include "tests/support/Navigating.h"
 #include "tests/support/Picking.h"
 #include "tests/support/TestSupport.h"
 #include "workbench/ana.h"
@@ -37,25 +38,10 @@ QStringList shown(ozellik& w, int car)
     return texts;
 }
 
-void pick(controls::ComboBox* list, const QString& name)
-{
-    const int row = list->findText(name);
-    if (row < 0)
-        qFatal("no such car in the list");
-    testing::pickFromList(list, row);
-}
+using testing::pickByName;
 
 // The specification window as a user reaches it: the main window's "Araç Özellikleri".
-ozellik& openFromMainWindow()
-{
-    ana& main = forms::instance<ana>();
-    main.Show();
-    QTest::mouseClick(main.lvButtons_H11, Qt::LeftButton);
-    ozellik* w = forms::loadedInstance<ozellik>();
-    if (!w || !QTest::qWaitForWindowExposed(w))
-        qFatal("specification window not shown");
-    return *w;
-}
+ozellik& openFromMainWindow() { return testing::openFromMainWindow<ozellik>(&ana::lvButtons_H11); }
 
 const QStringList blank(6, QString());
 
@@ -110,17 +96,17 @@ private slots:
         const QStringList toyotaShown = {"330", "2997", "6", "5.1", "1570", "11.6"};
         const QStringList renaultShown = {"68", "1397", "4", "17.5", "930", "8.2"};
 
-        pick(w.cboCourses, fiat.arac);
+        pickByName(w.cboCourses, fiat.arac);
         QCOMPARE(shown(w, 1), fiatShown);
         QCOMPARE(shown(w, 2), blank);
-        pick(w.Combo1, renault.arac);
+        pickByName(w.Combo1, renault.arac);
         QCOMPARE(shown(w, 1), fiatShown);
         QCOMPARE(shown(w, 2), renaultShown);
-        pick(w.cboCourses, toyota.arac);
+        pickByName(w.cboCourses, toyota.arac);
         QCOMPARE(shown(w, 1), toyotaShown);
         QCOMPARE(shown(w, 2), renaultShown);
         // The same name on the right reads the right-hand table's row.
-        pick(w.Combo1, toyota.arac);
+        pickByName(w.Combo1, toyota.arac);
         QCOMPARE(shown(w, 2), (QStringList{"280", "2997", "6", "5.1", "1570", "11.6"}));
         QCOMPARE(shown(w, 1), toyotaShown);
     }
@@ -142,8 +128,8 @@ private slots:
         db.exec(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE arac = 'Toyota Supra'")
                     .arg(car == 1 ? "kayitlar" : "kayitlar2", kColumns[column]));
         ozellik& w = openFromMainWindow();
-        pick(list(w, car), fiat.arac);
-        pick(list(w, car), toyota.arac);
+        pickByName(list(w, car), fiat.arac);
+        pickByName(list(w, car), toyota.arac);
         QStringList expected = {"330", "2997", "6", "5.1", "1570", "11.6"};
         expected[column] = QStringList{"118", "1372", "4", "7.8", "910", "7.6"}[column];
         QCOMPARE(shown(w, car), expected);
@@ -173,8 +159,8 @@ private slots:
             heavy.agirlik = 1570.5;
             CarDatabaseFixture db({heavy}, {heavy});
             ozellik& w = openFromMainWindow();
-            pick(w.cboCourses, fiat.arac);
-            pick(w.Combo1, fiat.arac);
+            pickByName(w.cboCourses, fiat.arac);
+            pickByName(w.Combo1, fiat.arac);
             QCOMPARE(shown(w, 1), expected);
             QCOMPARE(shown(w, 2), expected);
         }
@@ -201,7 +187,7 @@ private slots:
         testing::Sandbox sandbox;
         CarDatabaseFixture db({fiat}, {toyota});
         ozellik& first = openFromMainWindow();
-        pick(first.cboCourses, fiat.arac);
+        pickByName(first.cboCourses, fiat.arac);
         QCOMPARE(&openFromMainWindow(), &first);
         QCOMPARE(first.txtAGE->text(), QStringLiteral("118"));
 

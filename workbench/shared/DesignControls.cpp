@@ -2,10 +2,13 @@
 
 #include "platform/controls/Colors.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/PictureBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
+#include "resources/Resources.h"
 #include "workbench/shared/CarList.h"
 #include "workbench/shared/ModificationCatalogue.h"
 
@@ -22,6 +25,15 @@ Control* named(Control* control, const char* name, Twips at)
     return control;
 }
 } // namespace
+
+Banner makeBanner(QWidget* parent, double left, double top)
+{
+    auto* box = named(new controls::PictureBox(parent, Qt::black), "Picture3", {left, top, 7095, 975});
+    auto* picture = new controls::Image(box, resources::banner);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setGeometry(box->rect());
+    return {box, picture};
+}
 
 controls::Label* makeCaption(QWidget* parent, const char* name, const QString& caption, Twips at, const QFont& font,
                              Qt::Alignment align)

@@ -8,7 +8,9 @@ class QWidget;
 
 namespace controls {
 class ComboBox;
+class Image;
 class Label;
+class PictureBox;
 class lvButtons_H;
 class TextBox;
 } // namespace controls
@@ -26,6 +28,14 @@ struct Twips {
 };
 
 // The controls that the car windows build alike, each named and placed at its design rectangle.
+
+// The program's banner, 7095 x 975 twips: a picture box `Picture3` filled by the banner picture
+// `Image1`.
+struct Banner {
+    controls::PictureBox* box;
+    controls::Image* picture;
+};
+Banner makeBanner(QWidget* parent, double left, double top);
 
 // A transparent caption.
 controls::Label* makeCaption(QWidget* parent, const char* name, const QString& caption, Twips at, const QFont& font,
