@@ -174,7 +174,7 @@ controls::Frame* makeFrame(QWidget* parent, const char* name, const char* captio
 {
     auto* frame = new controls::Frame(parent, QString::fromUtf8(caption));
     frame->setObjectName(QString::fromUtf8(name));
-    frame->setFont(captionFont());
+    frame->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
     frame->setBackColor(kBackColor);
     forms::place(frame, at.left, at.top, at.width, at.height);
     return frame;
