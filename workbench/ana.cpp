@@ -12,11 +12,10 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Guard.h"
-#include "platform/forms/MsgBox.h"
 #include "platform/forms/Screen.h"
-#include "platform/forms/Shell.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/DesktopBrowser.h"
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
 
@@ -326,9 +325,4 @@ void ana::lvButtons_H9_Click()
     txtAGE->setText(QString());
 }
 
-void ana::Label11_Click()
-{
-    if (!forms::Shell::OpenUrl(creditAddress()))
-        forms::MsgBox(QStringLiteral("Web tarayıcısı başlatılamadı.\n\nAdres: %1").arg(creditAddress()),
-                      forms::vbCritical, QStringLiteral("Hata"));
-}
+void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }
