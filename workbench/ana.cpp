@@ -13,6 +13,7 @@
 #include "platform/forms/App.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
+#include "reference/aksesuar.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "workbench/shared/DesktopBrowser.h"
@@ -64,7 +65,7 @@ struct NavigationRow {
 
 const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, nullptr},
-    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, nullptr},
+    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, &ana::Command50_Click},
     {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
     {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
     {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, nullptr},
@@ -324,5 +325,7 @@ void ana::lvButtons_H9_Click()
     txtNAME->setText(QString());
     txtAGE->setText(QString());
 }
+
+void ana::Command50_Click() { workbench::openWindow<aksesuar>(); }
 
 void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }

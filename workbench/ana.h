@@ -53,6 +53,7 @@ public:
     void lvButtons_H9_Click();
 
     // Each navigation button's click handler arrives with the window it opens.
+    void Command50_Click();
     void Label11_Click();
 
     controls::PictureBox* Picture3;
