@@ -14,6 +14,7 @@
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
 #include "reference/aksesuar.h"
+#include "reference/browser.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "workbench/shared/DesktopBrowser.h"
@@ -66,7 +67,7 @@ struct NavigationRow {
 const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, nullptr},
     {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, &ana::Command50_Click},
-    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
+    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, &ana::lvButtons_H5_Click},
     {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
     {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, nullptr},
     {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, nullptr},
@@ -327,5 +328,6 @@ void ana::lvButtons_H9_Click()
 }
 
 void ana::Command50_Click() { workbench::openWindow<aksesuar>(); }
+void ana::lvButtons_H5_Click() { workbench::openWindow<browser>(); }
 
 void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }

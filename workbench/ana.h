@@ -54,6 +54,7 @@ public:
 
     // Each navigation button's click handler arrives with the window it opens.
     void Command50_Click();
+    void lvButtons_H5_Click();
     void Label11_Click();
 
     controls::PictureBox* Picture3;
