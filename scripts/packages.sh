@@ -3,7 +3,7 @@
 
 ZV_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libfontconfig-dev
+  qt6-base-dev qt6-svg-dev qt6-webengine-dev libfontconfig-dev
   libsqlite3-dev sqlite3
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
 )

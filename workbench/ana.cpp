@@ -12,11 +12,12 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/App.h"
 #include "platform/forms/Guard.h"
-#include "platform/forms/MsgBox.h"
 #include "platform/forms/Screen.h"
-#include "platform/forms/Shell.h"
+#include "reference/aksesuar.h"
+#include "reference/browser.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/DesktopBrowser.h"
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
@@ -68,8 +69,8 @@ struct NavigationRow {
 
 const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, &ana::lvButtons_H11_Click},
-    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, nullptr},
-    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
+    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, &ana::Command50_Click},
+    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, &ana::lvButtons_H5_Click},
     {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
     {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, &ana::lvButtons_H2_Click},
     {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
@@ -330,12 +331,9 @@ void ana::lvButtons_H9_Click()
 }
 
 void ana::lvButtons_H11_Click() { workbench::openWindow<ozellik>(); }
+void ana::Command50_Click() { workbench::openWindow<aksesuar>(); }
+void ana::lvButtons_H5_Click() { workbench::openWindow<browser>(); }
 void ana::lvButtons_H2_Click() { workbench::openWindow<karsilastir>(); }
 void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }
 
-void ana::Label11_Click()
-{
-    if (!forms::Shell::OpenUrl(creditAddress()))
-        forms::MsgBox(QStringLiteral("Web tarayıcısı başlatılamadı.\n\nAdres: %1").arg(creditAddress()),
-                      forms::vbCritical, QStringLiteral("Hata"));
-}
+void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }

@@ -54,6 +54,8 @@ public:
 
     // The navigation column.
     void lvButtons_H11_Click();
+    void Command50_Click();
+    void lvButtons_H5_Click();
     void lvButtons_H2_Click();
     void lvButtons_H10_Click();
     void Label11_Click();

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/forms/Form.h"
+#include "workbench/shared/AddRemovePair.h"
+
+#include <array>
+#include <memory>
+
+namespace controls {
+class Image;
+class Label;
+class lvButtons_H;
+class PictureBox;
+class TextBox;
+} // namespace controls
+
+// The accessory cost list: seven tuning accessories with fixed prices, a running total of the
+// ones the user adds, and buy buttons that open the shop's catalogue in the desktop's browser.
+// It has no load handler: every opening starts from the design state.
+class aksesuar : public forms::Form {
+    Q_OBJECT
+public:
+    static constexpr std::size_t kItems = 7;
+
+    aksesuar();
+    ~aksesuar() override;
+
+    static QString shopHost() { return QStringLiteral("https://www.tunerpazar.example"); }
+    static QString catalogAddress() { return shopHost() + QStringLiteral("/catalog/index.php"); }
+
+    // Add, then remove, item by item.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click();
+    void Command9_Click();
+    void Command10_Click();
+    void Command11_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command14_Click();
+
+    // The buy buttons, all opening the shop's catalogue.
+    void lvButtons_H11_Click();
+    void lvButtons_H12_Click();
+    void lvButtons_H13_Click();
+    void lvButtons_H14_Click();
+    void lvButtons_H15_Click();
+    void lvButtons_H16_Click();
+    void OpenShopCatalog();
+
+    controls::PictureBox* Picture3;
+    controls::Image* Image1;
+    controls::Label* Label1;
+    controls::Label* Label2;
+    controls::Label* Label4;
+    controls::Label* Label5;
+    controls::Label* Label6;
+    controls::Label* Label7;
+    controls::Label* Label3;
+    controls::Label* Label10;
+    controls::Label* Label8;
+    controls::TextBox* Text1;
+    controls::lvButtons_H* Command1;
+    controls::lvButtons_H* Command2;
+    controls::lvButtons_H* Command3;
+    controls::lvButtons_H* Command4;
+    controls::lvButtons_H* Command5;
+    controls::lvButtons_H* Command6;
+    controls::lvButtons_H* Command7;
+    controls::lvButtons_H* Command8;
+    controls::lvButtons_H* Command9;
+    controls::lvButtons_H* Command10;
+    controls::lvButtons_H* Command11;
+    controls::lvButtons_H* Command12;
+    controls::lvButtons_H* Command13;
+    controls::lvButtons_H* Command14;
+    controls::lvButtons_H* lvButtons_H11;
+    controls::lvButtons_H* lvButtons_H12;
+    controls::lvButtons_H* lvButtons_H13;
+    controls::lvButtons_H* lvButtons_H14;
+    controls::lvButtons_H* lvButtons_H15;
+    controls::lvButtons_H* lvButtons_H16;
+    // The price holders, beyond the window's right edge.
+    controls::TextBox* Text2;
+    controls::TextBox* Text3;
+    controls::TextBox* Text4;
+    controls::TextBox* Text5;
+    controls::TextBox* Text6;
+    controls::TextBox* Text7;
+    controls::TextBox* Text8;
+
+private:
+    void buildGrid();
+    void buildPictures();
+    void buildCaptions();
+    void buildItems();
+    void buildBuyButtons();
+    void buildTotal();
+    void addItem(std::size_t item);
+    void removeItem(std::size_t item);
+
+    std::unique_ptr<workbench::RunningTotal> total_;
+    std::array<workbench::AddRemovePair, kItems> pairs_;
+};
