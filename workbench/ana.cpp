@@ -165,7 +165,7 @@ ana::ana()
     Label3 = makeLabel(this, "Label3", QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 2880, 3375, 285);
     Label10 = makeLabel(this, "Label10", QStringLiteral("Modifikasyonlar:"), 5280, 2880, 1695, 285);
 
-    buildModificationGrid();
+    const workbench::ModifiedCar::Pairs pairs = buildModificationGrid();
 
     lvButtons_H9 = new controls::lvButtons_H(this, QStringLiteral("Yeni Araç Modifiye Et"));
     lvButtons_H9->setObjectName(QStringLiteral("lvButtons_H9"));
@@ -181,13 +181,12 @@ ana::ana()
     data->setDatabaseName(workbench::CarDatabase::fileName());
     data->setRecordSource(QStringLiteral("kayitlar"));
 
-    carList_ = std::make_unique<workbench::CarList>(
-        cboCourses, data, QStringLiteral("kayitlar"),
-        std::vector<workbench::DisplayField>{workbench::showIn(QStringLiteral("beygir"), txtAGE),
-                                             workbench::showIn(QStringLiteral("beygir"), Text1),
-                                             workbench::showIn(QStringLiteral("arac"), txtNAME)});
-
-    modifications_ = std::make_unique<workbench::RunningTotal>(Text1, cboCourses);
+    car_ = std::make_unique<workbench::ModifiedCar>(
+        workbench::CarList(cboCourses, data, QStringLiteral("kayitlar"),
+                           {workbench::showIn(QStringLiteral("beygir"), txtAGE),
+                            workbench::showIn(QStringLiteral("beygir"), Text1),
+                            workbench::showIn(QStringLiteral("arac"), txtNAME)}),
+        Text1, pairs, std::vector<controls::TextBox*>{Text1, txtNAME, txtAGE});
 
     forms::on(cboCourses, &controls::ComboBox::Click, this, &ana::cboCourses_Click);
     forms::on(lvButtons_H9, &controls::lvButtons_H::Click, this, &ana::lvButtons_H9_Click);
@@ -196,8 +195,9 @@ ana::ana()
 
 ana::~ana() = default;
 
-void ana::buildModificationGrid()
+workbench::ModifiedCar::Pairs ana::buildModificationGrid()
 {
+    workbench::ModifiedCar::Pairs pairs;
     std::array<controls::Label*, workbench::ModificationCatalogue::size> gridLabels{};
     for (std::size_t i = 0; i < std::size(kGrid); ++i) {
         const GridRow& row = kGrid[i];
@@ -236,7 +236,7 @@ void ana::buildModificationGrid()
         applied->setVisible(false);
         this->*row.applied = applied;
 
-        pairs_[i] = {this->*row.add, this->*row.remove, holder, applied};
+        pairs[i] = {this->*row.add, this->*row.remove, holder, applied};
     }
     Label5 = gridLabels[0];
     Label7 = gridLabels[1];
@@ -244,6 +244,7 @@ void ana::buildModificationGrid()
     Label8 = gridLabels[3];
     Label6 = gridLabels[4];
     Label9 = gridLabels[5];
+    return pairs;
 }
 
 void ana::buildNavigation()
@@ -301,12 +302,12 @@ void ana::Form_Unload(int&)
     forms::App::End(0);
 }
 
-void ana::FillCarList() { carList_->fill(); }
-void ana::cboCourses_Click() { carList_->select(); }
-void ana::data_Reposition() { carList_->display(); }
+void ana::FillCarList() { car_->carList().fill(); }
+void ana::cboCourses_Click() { car_->carList().select(); }
+void ana::data_Reposition() { car_->carList().display(); }
 
-void ana::addModification(std::size_t row) { modifications_->add(pairs_.at(row)); }
-void ana::removeModification(std::size_t row) { modifications_->remove(pairs_.at(row)); }
+void ana::addModification(std::size_t row) { car_->add(row); }
+void ana::removeModification(std::size_t row) { car_->remove(row); }
 
 void ana::Command1_Click() { addModification(0); }
 void ana::Command2_Click() { removeModification(0); }
@@ -321,14 +322,7 @@ void ana::Command9_Click() { removeModification(4); }
 void ana::Command12_Click() { addModification(5); }
 void ana::Command11_Click() { removeModification(5); }
 
-void ana::lvButtons_H9_Click()
-{
-    workbench::resetPairs(pairs_);
-    workbench::unlockCarList(cboCourses);
-    Text1->setText(QString());
-    txtNAME->setText(QString());
-    txtAGE->setText(QString());
-}
+void ana::lvButtons_H9_Click() { car_->reset(); }
 
 void ana::lvButtons_H11_Click() { workbench::openWindow<ozellik>(); }
 void ana::Command50_Click() { workbench::openWindow<aksesuar>(); }

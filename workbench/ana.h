@@ -1,9 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
-#include "workbench/shared/AddRemovePair.h"
-#include "workbench/shared/CarList.h"
-#include "workbench/shared/ModificationCatalogue.h"
+#include "workbench/shared/ModifiedCar.h"
 
 #include <array>
 #include <memory>
@@ -123,13 +121,11 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
-    void buildModificationGrid();
+    workbench::ModifiedCar::Pairs buildModificationGrid();
     void buildNavigation();
     void buildCreditLine();
     void addModification(std::size_t row);
     void removeModification(std::size_t row);
 
-    std::unique_ptr<workbench::CarList> carList_;
-    std::unique_ptr<workbench::RunningTotal> modifications_;
-    std::array<workbench::AddRemovePair, workbench::ModificationCatalogue::size> pairs_;
+    std::unique_ptr<workbench::ModifiedCar> car_;
 };

@@ -111,7 +111,7 @@ drag::drag()
     centerOnScreen();
 
     // Created bottom first: what is listed first in the design lies on top.
-    buildCarMenu();
+    std::array<workbench::ModifiedCar::Pairs, 2> pairs = buildCarMenu();
     buildTrack();
     buildRaceControl();
     buildHead();
@@ -129,22 +129,30 @@ drag::drag()
     Timer1 = new forms::Timer(this, false, 100);
     Timer3 = new forms::Timer(this, true, 3000);
 
-    auto enableStart = [this] { Command13->setEnabled(true); };
-    cars_[0].list = std::make_unique<workbench::CarList>(
-        cboCourses, Data1, QStringLiteral("kayitlar"),
-        std::vector<workbench::DisplayField>{workbench::showIn(QStringLiteral("beygir"), txtAGE),
-                                             workbench::showIn(QStringLiteral("arac"), Label1)});
-    cars_[1].list = std::make_unique<workbench::CarList>(
-        Combo1, Data2, QStringLiteral("kayitlar2"),
-        std::vector<workbench::DisplayField>{workbench::showIn(QStringLiteral("beygir"), Text2),
-                                             workbench::showIn(QStringLiteral("arac"), Label2)});
-    cars_[0].power = std::make_unique<workbench::RunningTotal>(txtAGE, cboCourses, enableStart);
-    cars_[1].power = std::make_unique<workbench::RunningTotal>(Text2, Combo1, enableStart);
     const std::array<controls::TextBox*, 6> holders = {havafiltresi, sonsusturucu, katalatikiptal,
                                                        headers,      ciptuning,    dereceliegzantirik};
-    for (int car = 0; car < 2; ++car)
+    for (workbench::ModifiedCar::Pairs& side : pairs)
         for (std::size_t i = 0; i < holders.size(); ++i)
-            cars_[static_cast<std::size_t>(car)].pairs[i].holder = holders[i];
+            side[i].holder = holders[i];
+    // Every accepted add makes the race startable; a change of car leaves it without a name and
+    // with no power at all.
+    auto enableStart = [this] { Command13->setEnabled(true); };
+    cars_[0] = std::make_unique<workbench::ModifiedCar>(
+        workbench::CarList(cboCourses, Data1, QStringLiteral("kayitlar"),
+                           {workbench::showIn(QStringLiteral("beygir"), txtAGE),
+                            workbench::showIn(QStringLiteral("arac"), Label1)}),
+        txtAGE, pairs[0], std::vector<controls::TextBox*>{}, enableStart, [this] {
+            Label1->setText(QString());
+            txtAGE->setText(QStringLiteral("0"));
+        });
+    cars_[1] = std::make_unique<workbench::ModifiedCar>(
+        workbench::CarList(Combo1, Data2, QStringLiteral("kayitlar2"),
+                           {workbench::showIn(QStringLiteral("beygir"), Text2),
+                            workbench::showIn(QStringLiteral("arac"), Label2)}),
+        Text2, pairs[1], std::vector<controls::TextBox*>{}, enableStart, [this] {
+            Label2->setText(QString());
+            Text2->setText(QStringLiteral("0"));
+        });
 
     forms::on(cboCourses, &controls::ComboBox::Click, this, &drag::cboCourses_Click);
     forms::on(Combo1, &controls::ComboBox::Click, this, &drag::Combo1_Click);
@@ -224,7 +232,7 @@ void drag::buildTrack()
                               5280, 2895, 300, QStringLiteral("MS Sans Serif"));
 }
 
-void drag::buildCarMenu()
+std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
 {
     const QFont frameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
     Frame3 = new controls::Frame(this, QStringLiteral("Drag Yarışması 1. Araç (Beyaz)"));
@@ -253,14 +261,14 @@ void drag::buildCarMenu()
     Label7 = makeLabel(Frame2, QStringLiteral("Label7"), QStringLiteral("Uygulanacak İşlemler Listesi:"), 1200, 720,
                        3135, 255, frameFont);
 
-    buildCarPairs(0, Frame3);
-    buildCarPairs(1, Frame2);
+    std::array<workbench::ModifiedCar::Pairs, 2> pairs = {buildCarPairs(0, Frame3), buildCarPairs(1, Frame2)};
 
     lvButtons_H15 = makeButton(this, QStringLiteral("lvButtons_H15"), QStringLiteral("Araç Değiştir"), 960, 9360, 3135, 375);
     lvButtons_H16 = makeButton(this, QStringLiteral("lvButtons_H16"), QStringLiteral("Araç Değiştir"), 5760, 9360, 3135, 375);
+    return pairs;
 }
 
-void drag::buildCarPairs(int car, controls::Frame* frame)
+workbench::ModifiedCar::Pairs drag::buildCarPairs(int car, controls::Frame* frame)
 {
     // Where each car's controls go, in catalogue order.
     const std::array<controls::Label**, 6> captions =
@@ -277,7 +285,7 @@ void drag::buildCarPairs(int car, controls::Frame* frame)
         car == 0 ? std::array{"Label8", "Label14", "Label4(3)", "Label15", "Label9", "Label16"}
                  : std::array{"Label13", "Label11", "Label4(5)", "Label10", "Label12", "Label6"};
     const QFont captionFont = designFont(QStringLiteral("Verdana"), 8.25, true);
-    Car& side = cars_[static_cast<std::size_t>(car)];
+    workbench::ModifiedCar::Pairs pairs;
 
     for (std::size_t i = 0; i < 6; ++i) {
         const PairRow& row = kCarPairs[car][i];
@@ -291,9 +299,10 @@ void drag::buildCarPairs(int car, controls::Frame* frame)
         *buttons[i].second = remove;
         forms::on(add, &controls::lvButtons_H::Click, this, row.onAdd);
         forms::on(remove, &controls::lvButtons_H::Click, this, row.onRemove);
-        side.pairs[i].add = add;
-        side.pairs[i].remove = remove;
+        pairs[i].add = add;
+        pairs[i].remove = remove;
     }
+    return pairs;
 }
 
 void drag::buildHiddenControls()
@@ -350,12 +359,12 @@ void drag::Form_Load()
     Combo1->setText(workbench::kCarPlaceholder);
 }
 
-void drag::FillCarList1() { cars_[0].list->fill(); }
-void drag::FillCarList2() { cars_[1].list->fill(); }
-void drag::cboCourses_Click() { cars_[0].list->select(); }
-void drag::Combo1_Click() { cars_[1].list->select(); }
-void drag::Data1_Reposition() { cars_[0].list->display(); }
-void drag::Data2_Reposition() { cars_[1].list->display(); }
+void drag::FillCarList1() { cars_[0]->carList().fill(); }
+void drag::FillCarList2() { cars_[1]->carList().fill(); }
+void drag::cboCourses_Click() { cars_[0]->carList().select(); }
+void drag::Combo1_Click() { cars_[1]->carList().select(); }
+void drag::Data1_Reposition() { cars_[0]->carList().display(); }
+void drag::Data2_Reposition() { cars_[1]->carList().display(); }
 
 void drag::lvButtons_H1_Click()
 {
@@ -373,11 +382,11 @@ void drag::lvButtons_H2_Click()
 
 void drag::modify(int car, std::size_t row, bool add)
 {
-    const Car& side = cars_.at(static_cast<std::size_t>(car));
+    const workbench::ModifiedCar& side = *cars_.at(static_cast<std::size_t>(car));
     if (add)
-        side.power->add(side.pairs.at(row));
+        side.add(row);
     else
-        side.power->remove(side.pairs.at(row));
+        side.remove(row);
 }
 
 void drag::Command1_Click() { modify(0, 0, true); }
@@ -405,14 +414,7 @@ void drag::Command24_Click() { modify(1, 4, false); }
 void drag::Command25_Click() { modify(1, 5, true); }
 void drag::Command26_Click() { modify(1, 5, false); }
 
-void drag::changeCar(int car)
-{
-    const bool first = car == 0;
-    (first ? Label1 : Label2)->setText(QString());
-    workbench::resetPairs(cars_.at(static_cast<std::size_t>(car)).pairs);
-    workbench::unlockCarList(first ? cboCourses : Combo1);
-    (first ? txtAGE : Text2)->setText(QStringLiteral("0"));
-}
+void drag::changeCar(int car) { cars_.at(static_cast<std::size_t>(car))->reset(); }
 
 void drag::lvButtons_H15_Click() { changeCar(0); }
 void drag::lvButtons_H16_Click() { changeCar(1); }

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
-#include "workbench/shared/AddRemovePair.h"
-#include "workbench/shared/CarList.h"
-#include "workbench/shared/ModificationCatalogue.h"
+#include "workbench/shared/ModifiedCar.h"
 
 #include <array>
 #include <memory>
@@ -168,23 +166,16 @@ protected:
     void Form_Load() override;
 
 private:
-    // What differs between the two cars.
-    struct Car {
-        std::unique_ptr<workbench::CarList> list;
-        std::unique_ptr<workbench::RunningTotal> power;
-        std::array<workbench::AddRemovePair, workbench::ModificationCatalogue::size> pairs;
-    };
-
     void buildHead();
     void buildRaceControl();
     void buildTrack();
-    void buildCarMenu();
+    std::array<workbench::ModifiedCar::Pairs, 2> buildCarMenu();
     void buildHiddenControls();
-    void buildCarPairs(int car, controls::Frame* frame);
+    workbench::ModifiedCar::Pairs buildCarPairs(int car, controls::Frame* frame);
     void modify(int car, std::size_t row, bool add);
     void changeCar(int car);
     void finish(const controls::ComboBox* winnerList);
     bool readPowers(double& power1, double& power2);
 
-    std::array<Car, 2> cars_;
+    std::array<std::unique_ptr<workbench::ModifiedCar>, 2> cars_;
 };

@@ -5,6 +5,7 @@
 #include "workbench/shared/ModificationCatalogue.h"
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace workbench {
@@ -17,8 +18,10 @@ public:
     using Pairs = std::array<AddRemovePair, ModificationCatalogue::size>;
 
     // blankOnReset: the boxes that show the car, emptied when the user starts over with a new car.
+    // afterAdd: what else an accepted add does on this window; afterReset: what else a reset does.
     ModifiedCar(CarList carList, controls::TextBox* result, const Pairs& pairs,
-                std::vector<controls::TextBox*> blankOnReset);
+                std::vector<controls::TextBox*> blankOnReset, std::function<void()> afterAdd = {},
+                std::function<void()> afterReset = {});
 
     CarList& carList() { return carList_; }
     const CarList& carList() const { return carList_; }
@@ -36,6 +39,7 @@ private:
     RunningTotal total_;
     Pairs pairs_;
     std::vector<controls::TextBox*> blankOnReset_;
+    std::function<void()> afterReset_;
 };
 
 } // namespace workbench
