@@ -15,6 +15,9 @@
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/Shell.h"
+#include "reference/nedir.h"
+#include "reference/sozluk.h"
+#include "reference/surus.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "workbench/shared/ModificationCatalogue.h"
@@ -68,11 +71,11 @@ const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, nullptr},
     {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, nullptr},
     {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, nullptr},
-    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
+    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, &ana::lvButtons_H4_Click},
     {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, nullptr},
     {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
-    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, nullptr},
-    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, nullptr},
+    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, &ana::lvButtons_H3_Click},
+    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, &ana::lvButtons_H7_Click},
     {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, nullptr},
 };
 
@@ -327,7 +330,10 @@ void ana::lvButtons_H9_Click()
     txtAGE->setText(QString());
 }
 
+void ana::lvButtons_H4_Click() { workbench::openWindow<nedir>(); }
 void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }
+void ana::lvButtons_H3_Click() { workbench::openWindow<sozluk>(); }
+void ana::lvButtons_H7_Click() { workbench::openWindow<surus>(); }
 
 void ana::Label11_Click()
 {

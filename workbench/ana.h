@@ -53,7 +53,10 @@ public:
     void lvButtons_H9_Click();
 
     // The navigation column.
+    void lvButtons_H4_Click();
     void lvButtons_H10_Click();
+    void lvButtons_H3_Click();
+    void lvButtons_H7_Click();
     void Label11_Click();
 
     controls::PictureBox* Picture3;
