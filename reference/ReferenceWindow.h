@@ -2,6 +2,7 @@
 
 #include "platform/forms/Form.h"
 
+#include <iterator>
 #include <span>
 
 class QFont;
@@ -53,6 +54,13 @@ controls::TextBox* makeTextPage(QWidget* parent, const QString& name, const QStr
 // Switches stacked pages by their Visible flag only, so each keeps its scroll position: the page to
 // show first, then every other one hidden.
 void showOnly(controls::TextBox* shown, std::span<controls::TextBox* const> pages);
+
+// Stacks controls that lie on one another as listed: the first on top, the last at the bottom.
+template <class Controls> void stackFirstOnTop(const Controls& controls)
+{
+    for (auto it = std::rbegin(controls); it != std::rend(controls); ++it)
+        (*it)->raise();
+}
 
 // A push button of the reference windows: black caption turning red under the pointer.
 controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,

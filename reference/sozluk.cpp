@@ -68,23 +68,32 @@ sozluk::sozluk() : ReferenceWindow(kLook)
     Frame1->setBackColor(Qt::white);
     place(Frame1, 120, 1680, 9015, 6615);
 
-    // The pages have no font of their own: the platform's plain text-box font.
-    const QFont pageFont = designFont(QStringLiteral("MS Sans Serif"), 8.25);
-    // Built from the last letter to the first: the first-listed lies on top, so A is seen at opening.
-    for (int k = kLetters; k >= 1; --k) {
+    std::array<controls::lvButtons_H*, kLetters> buttons{};
+    for (int k = 1; k <= kLetters; ++k) {
         const LetterRow& row = kLetterRows[k - 1];
-        const int number = kLetters + 1 - k;
         auto* button = reference::makeButton(this, QStringLiteral("lvButtons_H%1").arg(k),
                                              QString::fromUtf8(row.caption), 480 + 360 * (k - 1), 1200, 375, 375);
         this->*row.button = button;
+        buttons[static_cast<std::size_t>(k - 1)] = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
+    }
 
+    // The pages have no font of their own: the platform's plain text-box font.
+    const QFont pageFont = designFont(QStringLiteral("MS Sans Serif"), 8.25);
+    for (int k = 1; k <= kLetters; ++k) {
+        const LetterRow& row = kLetterRows[k - 1];
+        const int number = kLetters + 1 - k;
         auto* page = reference::makeTextPage(Frame1, QStringLiteral("Text%1").arg(number), QLatin1String(row.text),
                                              pageFont, reference::Editing::Locked);
         place(page, 120, 240, number == kLetters ? 8775 : 8655, 6255);
         this->*row.page = page;
         pages_[static_cast<std::size_t>(k - 1)] = page;
     }
+
+    // The A page lies on top, so it is what shows at opening; each letter button lies over the
+    // edge of the next one.
+    reference::stackFirstOnTop(pages_);
+    reference::stackFirstOnTop(buttons);
 }
 
 void sozluk::showLetter(int k) { reference::showOnly(this->*kLetterRows[k - 1].page, pages_); }

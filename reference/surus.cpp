@@ -54,8 +54,7 @@ const char* const kDisclaimer =
 
 surus::surus() : ReferenceWindow(kLook)
 {
-    const QFont georgia = designFont(QStringLiteral("Georgia"), 8.25, true);
-    setFont(georgia);
+    setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
 
     Label1 = new controls::Label(this, QString::fromUtf8(kDisclaimer), Qt::AlignHCenter | Qt::AlignTop);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -67,8 +66,6 @@ surus::surus() : ReferenceWindow(kLook)
     Frame1->setBackColor(QColor(224, 224, 224));
     place(Frame1, 120, 3000, 8655, 6135);
 
-    // Built in design order: the last built lies on top, so Text4 shows at opening.
-    const QFont textFont = designFont(QStringLiteral("Georgia"), 9);
     for (std::size_t i = 0; i < std::size(kTechniques); ++i) {
         const Technique& row = kTechniques[i];
         const int k = static_cast<int>(i) + 1;
@@ -76,13 +73,19 @@ surus::surus() : ReferenceWindow(kLook)
                                              QString::fromUtf8(row.caption), 720 + 2040 * (k - 1), 2280, 1815, 495);
         this->*row.button = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
+    }
 
+    const QFont textFont = designFont(QStringLiteral("Georgia"), 9);
+    for (std::size_t i = 0; i < std::size(kTechniques); ++i) {
+        const Technique& row = kTechniques[i];
         auto* text = reference::makeTextPage(Frame1, QLatin1String(row.textName), QLatin1String(row.resource), textFont,
                                              reference::Editing::Locked);
         place(text, 120, 240, 8415, 5775);
         this->*row.text = text;
         texts_[i] = text;
     }
+    // The left-foot braking text lies on top, so it is what shows at opening.
+    reference::stackFirstOnTop(std::array{Text4, Text3, Text2, Text1});
 }
 
 void surus::showTechnique(int k)
