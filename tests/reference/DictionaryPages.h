@@ -5,11 +5,11 @@
 // characters (the stored pages had "ı" for "Y" and "I").
 
 struct DictionaryPageDesign {
-    const char* caption;   // the letter button's caption
-    const char* file;      // texts/sozluk/<file>.txt
-    const char* header;    // the header line, blanks as stored
-    bool emptyFirstLine;   // K opens with an empty line before its header
-    int hyphens;           // the separator line
+    const char* caption; // the letter button's caption
+    const char* file;    // texts/sozluk/<file>.txt
+    const char* header;  // the header line, blanks as stored
+    bool emptyFirstLine; // K opens with an empty line before its header
+    int hyphens;         // the separator line
     bool emptyAfterSeparator;
     int entries;
     const char* continued; // entries whose meaning goes on in a second line, '|' between them
@@ -58,10 +58,8 @@ inline const DictionaryPageDesign kDictionaryPages[] = {
      "IDLE VALVE|IGNITION|IGNITION COIL|IGNITION DISTRIBUTOR|IGNITION LAG|IGNITION SWITCH"
      "|IGNITION TIMING|INDEPENDENT SUSPENSION|INDUCTION|INTERNAL COMBUSTION ENGINES|INJECTION NOZZLE"
      "|INJECTION VALVE|INJECTOR|INTAKE MANIFOLD|INTAKE VALVE|INTERCOOLER"},
-    {"j", "j", "J", false, 51, false, 1, "",
-     "JUDDER"},
-    {"k", "k", "K", true, 51, false, 2, "",
-     "KNOCK|KNOCKING"},
+    {"j", "j", "J", false, 51, false, 1, "", "JUDDER"},
+    {"k", "k", "K", true, 51, false, 2, "", "KNOCK|KNOCKING"},
     {"l", "l", "L", false, 51, false, 15, "",
      "LAMBDA SENSOR|LEAD|LEAK|LEAN MIXTURE|LENS|LEVELING SYSTEM|L-HEAD ENGINE|LIGHTENED VALVES"
      "|LIGHT-LOAD TEST|LIMITED-SLIP DIFFERENTIAL(LSD)|LINES OF FORCE|LINKAGE|LIQUID|LOG MANIFOLD"
@@ -69,8 +67,7 @@ inline const DictionaryPageDesign kDictionaryPages[] = {
     {"m", "m", "M", false, 57, false, 8, "",
      "MANIFOLD HEAT CONTROL VALVE|MASS FLOW RATE|MILLING MACHINE|MISFIRE|MODIFICATION|MOLD|MUFFLER"
      "|MULTIPLE DISC CLUTCH"},
-    {"n", "n", "N", false, 31, false, 4, "",
-     "NEEDLE BEARING|NEEDLE VALVE|NITROGEN|NITROGEN OXIDES SYSTEM"},
+    {"n", "n", "N", false, 31, false, 4, "", "NEEDLE BEARING|NEEDLE VALVE|NITROGEN|NITROGEN OXIDES SYSTEM"},
     {"o", "o", "O", false, 51, false, 11, "",
      "OCTANE|OCTANE RATING|ODOMETER|OHC (Overhead camshaft)|OIL FILTER|OIL PUMP|OIL SEAL|OIL SLINGER"
      "|OPERATION TEMPRETURE|OPPOSED CYLINDER ENGINE|OXIDIZE (Metal)"},
@@ -78,8 +75,7 @@ inline const DictionaryPageDesign kDictionaryPages[] = {
      "PAN|PAPER AIR CLEANER|PAWL|PINGING|PISTON HEAD|PISTON RING (Compression)"
      "|PISTON RING (Oil Control)|PISTON SKIRT|PLUG GAPPING|POT|POWER STEERING|POWER TRAIN|PREIGNITION"
      "|PRESSURE RELIEF VALVE|PULLEYS"},
-    {"q", "q", "Q", false, 51, false, 2, "",
-     "QUADRA-TRAC|QUANTITY"},
+    {"q", "q", "Q", false, 51, false, 2, "", "QUADRA-TRAC|QUANTITY"},
     {"r", "r", "R", false, 51, false, 31, "",
      "RADIATOR|RAM AIR|RAM INDUCTION|RAM INTAKE MANIFOLD|RATIO|REAR AXLE|REAR AXLE HOUSING"
      "|REAR-WHEEL DRIVE|RECIPROCATING ACTION|RED LINE|REGULATOR|RELAY|RESISTANCE|RESISTOR|RICH MIXTURE"
@@ -96,8 +92,7 @@ inline const DictionaryPageDesign kDictionaryPages[] = {
      "TACHOMETER|TAPPET|TAPPET NOISE|THERMOSTAT|THROTTLE VALVE|THROWING A ROD|TIE POD|TIMING"
      "|TIMING BELT|TINNING|TIRE BALANCE|TIRE PLIES|TIRE ROTATION|TIRE SIDEWALL|TIRE TREAD|TORQUE"
      "|TORQUE CONVERTER|TRACK|TRANSMISSION|TRANSPORT|TURBULENCE"},
-    {"u", "u", "U", false, 29, false, 4, "",
-     "UNDERCOATING|UNDERSTEER|UPSET|UPSHIFT"},
+    {"u", "u", "U", false, 29, false, 4, "", "UNDERCOATING|UNDERSTEER|UPSET|UPSHIFT"},
     {"v", "v", "V", false, 51, true, 28, "",
      "VACUUM|VACUUM ADVANCE|VACUUM GAUGE|VACUUM PUMP|VALVE|VALVE ARRANGEMENT|VALVE CLEARANCE (motor)"
      "|VALVE DURATION|VALVE FLOAT|VALVE GRINDING|VALVE HEAD (motor)|VALVE LIFT|VALVE LIFTER"

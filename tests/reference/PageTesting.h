@@ -5,6 +5,7 @@
 
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
+#include "platform/forms/Form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,6 +14,25 @@
 #include <QTest>
 
 namespace testing {
+
+// Opens a window's single instance as the program's buttons do and waits until it is on screen.
+template <class Window> Window& openShown()
+{
+    Window& window = forms::instance<Window>();
+    window.Show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        qFatal("%s not shown", qPrintable(window.objectName()));
+    return window;
+}
+
+// A data column "k": one row per design row, numbered from 1 and named by nameOf(row).
+template <class Rows, class Name> void addNumberedRows(const Rows& rows, Name nameOf)
+{
+    QTest::addColumn<int>("k");
+    int k = 0;
+    for (const auto& row : rows)
+        QTest::addRow("%s", nameOf(row)) << ++k;
+}
 
 inline QByteArray storedBytes(const QString& resource)
 {

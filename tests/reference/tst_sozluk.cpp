@@ -18,15 +18,6 @@ using testing::isSeen;
 
 namespace {
 
-sozluk& openDictionary()
-{
-    sozluk& w = forms::instance<sozluk>();
-    w.Show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        qFatal("dictionary not shown");
-    return w;
-}
-
 controls::lvButtons_H* letterButton(const sozluk& w, int k)
 {
     return w.findChild<controls::lvButtons_H*>(QStringLiteral("lvButtons_H%1").arg(k));
@@ -69,8 +60,7 @@ private slots:
     {
         testing::Sandbox sandbox;
         testing::CarDatabaseFixture db({{QStringLiteral("Fiat Palio 1.6 16V"), 100}});
-        ana& main = forms::instance<ana>();
-        main.Show();
+        ana& main = testing::openShown<ana>();
         click(main.lvButtons_H3);
         sozluk* w = forms::loadedInstance<sozluk>();
         QVERIFY(w && w->isVisible());
@@ -93,9 +83,7 @@ private slots:
 
     void eachLetterShowsItsOwnPage_data()
     {
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= sozluk::kLetters; ++k)
-            QTest::addRow("%s", kDictionaryPages[k - 1].caption) << k;
+        testing::addNumberedRows(kDictionaryPages, [](const auto& row) { return row.caption; });
     }
 
     void eachLetterShowsItsOwnPage()
@@ -103,7 +91,7 @@ private slots:
         QFETCH(int, k);
         const DictionaryPageDesign& design = kDictionaryPages[k - 1];
         testing::Sandbox sandbox;
-        sozluk& w = openDictionary();
+        sozluk& w = testing::openShown<sozluk>();
         controls::lvButtons_H* button = letterButton(w, k);
         QCOMPARE(button->text(), QString::fromUtf8(design.caption));
 
@@ -126,7 +114,7 @@ private slots:
     void theLettersRunFromAToW()
     {
         testing::Sandbox sandbox;
-        sozluk& w = openDictionary();
+        sozluk& w = testing::openShown<sozluk>();
         QString captions;
         for (controls::lvButtons_H* b : w.findChildren<controls::lvButtons_H*>())
             captions += b->text();
@@ -141,7 +129,7 @@ private slots:
     void aPageScrolledDownStaysScrolledDown()
     {
         testing::Sandbox sandbox;
-        sozluk& w = openDictionary();
+        sozluk& w = testing::openShown<sozluk>();
         click(w.lvButtons_H3); // C, the longest page
         const int scrolled = testing::scrollDown(w.Text21);
         QVERIFY(scrolled > 0);
@@ -155,7 +143,7 @@ private slots:
     void typingChangesNothing()
     {
         testing::Sandbox sandbox;
-        sozluk& w = openDictionary();
+        sozluk& w = testing::openShown<sozluk>();
         const QString before = w.Text23->toPlainText();
         testing::tryToChange(w.Text23);
         QCOMPARE(w.Text23->toPlainText(), before);
@@ -167,10 +155,10 @@ private slots:
     void closingAndReopeningStartsAgainOnTheAPage()
     {
         testing::Sandbox sandbox;
-        sozluk* first = &openDictionary();
+        sozluk* first = &testing::openShown<sozluk>();
         click(first->lvButtons_H5);
         first->close();
-        sozluk& w = openDictionary();
+        sozluk& w = testing::openShown<sozluk>();
         QCOMPARE(visiblePages(w).size(), sozluk::kLetters);
         QVERIFY(isSeen(w.Text23));
         QCOMPARE(w.Text19->verticalScrollBar()->value(), 0);
@@ -179,9 +167,7 @@ private slots:
     // The stored format of each page text, as compiled into the program.
     void pageTextsAsStored_data()
     {
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= sozluk::kLetters; ++k)
-            QTest::addRow("%s", kDictionaryPages[k - 1].file) << k;
+        testing::addNumberedRows(kDictionaryPages, [](const auto& row) { return row.file; });
     }
 
     void pageTextsAsStored()

@@ -37,15 +37,6 @@ const Technique kTechniques[] = {
     {"Sol Ayak", " Sol Ayak ", ":/texts/surus/sol_ayak_freni.txt", "Sol Ayak Freni  "},
 };
 
-surus& openTechniques()
-{
-    surus& w = forms::instance<surus>();
-    w.Show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        qFatal("driving techniques not shown");
-    return w;
-}
-
 QList<controls::TextBox*> texts(const surus& w) { return {w.Text1, w.Text2, w.Text3, w.Text4}; }
 QList<controls::lvButtons_H*> buttons(const surus& w)
 {
@@ -72,8 +63,7 @@ private slots:
     {
         testing::Sandbox sandbox;
         testing::CarDatabaseFixture db({{QStringLiteral("Fiat Palio 1.6 16V"), 100}});
-        ana& main = forms::instance<ana>();
-        main.Show();
+        ana& main = testing::openShown<ana>();
         click(main.lvButtons_H7);
         surus* w = forms::loadedInstance<surus>();
         QVERIFY(w && w->isVisible());
@@ -93,9 +83,7 @@ private slots:
 
     void eachButtonSetsItsCaptionAndText_data()
     {
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= 4; ++k)
-            QTest::addRow("%s", kTechniques[k - 1].caption) << k;
+        testing::addNumberedRows(kTechniques, [](const auto& row) { return row.caption; });
     }
 
     void eachButtonSetsItsCaptionAndText()
@@ -103,7 +91,7 @@ private slots:
         QFETCH(int, k);
         const Technique& technique = kTechniques[k - 1];
         testing::Sandbox sandbox;
-        surus& w = openTechniques();
+        surus& w = testing::openShown<surus>();
         controls::lvButtons_H* button = buttons(w).at(k - 1);
         controls::TextBox* text = texts(w).at(k - 1);
         QCOMPARE(button->text(), QString::fromUtf8(technique.caption));
@@ -120,7 +108,7 @@ private slots:
     void theFullLeftFootCaptionReturnsOnlyOnReopening()
     {
         testing::Sandbox sandbox;
-        surus* w = &openTechniques();
+        surus* w = &testing::openShown<surus>();
         click(w->lvButtons_H4);
         QCOMPARE(w->Frame1->title(), QStringLiteral(" Sol Ayak "));
         click(w->lvButtons_H1);
@@ -130,7 +118,7 @@ private slots:
         QPointer<surus> closed(w);
         w->close();
         QTRY_VERIFY(closed.isNull());
-        w = &openTechniques();
+        w = &testing::openShown<surus>();
         QCOMPARE(w->Frame1->title(), QStringLiteral(" Sol Ayak Freni"));
         QCOMPARE(visibleTexts(*w).size(), 4);
     }
@@ -138,7 +126,7 @@ private slots:
     void scrollPositionsAreKept()
     {
         testing::Sandbox sandbox;
-        surus& w = openTechniques();
+        surus& w = testing::openShown<surus>();
         click(w.lvButtons_H1);
         const int handBrake = testing::scrollDown(w.Text1, 2);
         click(w.lvButtons_H3);
@@ -154,7 +142,7 @@ private slots:
     void typingChangesNothing()
     {
         testing::Sandbox sandbox;
-        surus& w = openTechniques();
+        surus& w = testing::openShown<surus>();
         for (controls::TextBox* text : texts(w)) {
             showOnly(w, text);
             const QString before = text->toPlainText();
@@ -166,9 +154,7 @@ private slots:
     // Each text: a title line ending in two blanks, an empty line, paragraphs, and a closing note.
     void textsAsStored_data()
     {
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= 4; ++k)
-            QTest::addRow("Text%d", k) << k;
+        testing::addNumberedRows(kTechniques, [](const auto& row) { return row.resource; });
     }
 
     void textsAsStored()

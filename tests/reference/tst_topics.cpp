@@ -57,15 +57,6 @@ const Pairing kPairings[] = {
      "Türkiye Modifiye Mzlzeme Satış Yerleri", "Text2", nullptr},
 };
 
-nedir& openIndex()
-{
-    nedir& w = forms::instance<nedir>();
-    w.Show();
-    if (!QTest::qWaitForWindowExposed(&w))
-        qFatal("topic index not shown");
-    return w;
-}
-
 controls::lvButtons_H* topicButton(const nedir& w, int k)
 {
     return w.findChild<controls::lvButtons_H*>(QStringLiteral("lvButtons_H%1").arg(k));
@@ -120,8 +111,7 @@ private slots:
     {
         testing::Sandbox sandbox;
         testing::CarDatabaseFixture db({{QStringLiteral("Fiat Palio 1.6 16V"), 100}});
-        ana& main = forms::instance<ana>();
-        main.Show();
+        ana& main = testing::openShown<ana>();
         click(main.lvButtons_H4);
         nedir* w = forms::loadedInstance<nedir>();
         QVERIFY(w && w->isVisible());
@@ -134,9 +124,7 @@ private slots:
 
     void eachButtonOpensItsPage_data()
     {
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= 12; ++k)
-            QTest::addRow("%s", kPairings[k - 1].page) << k;
+        testing::addNumberedRows(kPairings, [](const auto& row) { return row.page; });
     }
 
     void eachButtonOpensItsPage()
@@ -144,7 +132,7 @@ private slots:
         QFETCH(int, k);
         const Pairing& pairing = kPairings[k - 1];
         testing::Sandbox sandbox;
-        nedir& index = openIndex();
+        nedir& index = testing::openShown<nedir>();
         controls::lvButtons_H* button = topicButton(index, k);
         QCOMPARE(button->text(), QString::fromUtf8(pairing.caption));
         QVERIFY(!pairing.loaded());
@@ -158,6 +146,8 @@ private slots:
         QCOMPARE(page->Text->objectName(), QLatin1String(pairing.textName));
         QCOMPARE(page->Text->toPlainText(), testing::shownText(testing::storedBytes(resourceOf(pairing.page))));
         QVERIFY(!page->Text->isReadOnly());
+        // Of the twelve, only the air-filter page carries the program's own mouse pointer.
+        QCOMPARE(page->cursor().shape() == Qt::BitmapCursor, qstrcmp(pairing.page, "hava") == 0);
         QVERIFY(index.isVisible());
 
         // A second press shows that same window; there is never a second one.
@@ -172,7 +162,7 @@ private slots:
     void anEditLastsAsLongAsThePage()
     {
         testing::Sandbox sandbox;
-        nedir& index = openIndex();
+        nedir& index = testing::openShown<nedir>();
         click(index.lvButtons_H9); // "Teknik Sözlük"
         TopicPage* page = forms::loadedInstance<hava10>();
         QVERIFY(page);
@@ -197,7 +187,7 @@ private slots:
     void closingTheIndexLeavesPagesOpen()
     {
         testing::Sandbox sandbox;
-        nedir& index = openIndex();
+        nedir& index = testing::openShown<nedir>();
         click(index.lvButtons_H4);
         click(index.lvButtons_H10);
         click(index.lvButtons_H12);
@@ -205,7 +195,7 @@ private slots:
         for (TopicPage* page : {loaded<hava>(), loaded<hava9>(), loaded<hava6>()})
             QVERIFY(page && page->isVisible());
         // The next index is a new one; it opens the pages already open, not new ones.
-        nedir& next = openIndex();
+        nedir& next = testing::openShown<nedir>();
         TopicPage* shops = forms::loadedInstance<hava6>();
         click(next.lvButtons_H12);
         QCOMPARE(forms::loadedInstance<hava6>(), shops);
@@ -214,7 +204,7 @@ private slots:
     void theShopDirectoryScrollsDown()
     {
         testing::Sandbox sandbox;
-        click(openIndex().lvButtons_H12);
+        click(testing::openShown<nedir>().lvButtons_H12);
         TopicPage* shops = forms::loadedInstance<hava6>();
         QVERIFY(QTest::qWaitForWindowExposed(shops));
         QVERIFY(shops->Text->verticalScrollBar()->maximum() > 0);
@@ -226,9 +216,7 @@ private slots:
     // Every page: CR LF line ends, the final one too, and the title line as stored.
     void pageTextsAsStored_data()
     {
-        QTest::addColumn<int>("k");
-        for (int k = 1; k <= 12; ++k)
-            QTest::addRow("%s", kPairings[k - 1].page) << k;
+        testing::addNumberedRows(kPairings, [](const auto& row) { return row.page; });
     }
 
     void pageTextsAsStored()
