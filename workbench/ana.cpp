@@ -15,6 +15,9 @@
 #include "platform/forms/Screen.h"
 #include "reference/aksesuar.h"
 #include "reference/browser.h"
+#include "reference/nedir.h"
+#include "reference/sozluk.h"
+#include "reference/surus.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "workbench/shared/DesktopBrowser.h"
@@ -71,11 +74,11 @@ const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, &ana::lvButtons_H11_Click},
     {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, &ana::Command50_Click},
     {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, &ana::lvButtons_H5_Click},
-    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, nullptr},
+    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, &ana::lvButtons_H4_Click},
     {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, &ana::lvButtons_H2_Click},
     {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
-    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, nullptr},
-    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, nullptr},
+    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, &ana::lvButtons_H3_Click},
+    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, &ana::lvButtons_H7_Click},
     {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, nullptr},
 };
 
@@ -328,6 +331,9 @@ void ana::lvButtons_H11_Click() { workbench::openWindow<ozellik>(); }
 void ana::Command50_Click() { workbench::openWindow<aksesuar>(); }
 void ana::lvButtons_H5_Click() { workbench::openWindow<browser>(); }
 void ana::lvButtons_H2_Click() { workbench::openWindow<karsilastir>(); }
+void ana::lvButtons_H4_Click() { workbench::openWindow<nedir>(); }
 void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }
+void ana::lvButtons_H3_Click() { workbench::openWindow<sozluk>(); }
+void ana::lvButtons_H7_Click() { workbench::openWindow<surus>(); }
 
 void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }

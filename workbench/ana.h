@@ -55,7 +55,10 @@ public:
     void Command50_Click();
     void lvButtons_H5_Click();
     void lvButtons_H2_Click();
+    void lvButtons_H4_Click();
     void lvButtons_H10_Click();
+    void lvButtons_H3_Click();
+    void lvButtons_H7_Click();
     void Label11_Click();
 
     controls::PictureBox* Picture3;

@@ -6,8 +6,9 @@
 
 namespace controls {
 
-Line::Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& colour, int width)
-    : QWidget(parent), colour_(colour), width_(width)
+Line::Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& colour, int width,
+           Qt::PenStyle style)
+    : QWidget(parent), colour_(colour), width_(width), style_(style)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     using forms::Screen;
@@ -22,7 +23,7 @@ Line::Line(QWidget* parent, double x1, double y1, double x2, double y2, const QC
 void Line::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setPen(QPen(colour_, width_, Qt::SolidLine, Qt::SquareCap));
+    p.setPen(QPen(colour_, width_, style_, style_ == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap));
     p.drawLine(from_, to_);
 }
 

@@ -10,7 +10,7 @@ class Line : public QWidget {
     Q_OBJECT
 public:
     Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& colour = Qt::black,
-         int width = 1);
+         int width = 1, Qt::PenStyle style = Qt::SolidLine);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -19,6 +19,7 @@ private:
     QPoint from_, to_;
     QColor colour_;
     int width_;
+    Qt::PenStyle style_;
 };
 
 } // namespace controls

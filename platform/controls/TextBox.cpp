@@ -2,6 +2,7 @@
 
 #include "platform/controls/Colors.h"
 
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
@@ -15,6 +16,14 @@ TextBox::TextBox(QWidget* parent, const QString& text, bool multiLine) : QPlainT
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(multiLine ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(3);
+    if (multiLine) {
+        // A wrapped line may still measure a fraction of a pixel over the width (a blank at the
+        // wrap); the box wraps, so it never scrolls sideways, not even by that pixel.
+        connect(horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int maximum) {
+            if (maximum != 0)
+                horizontalScrollBar()->setRange(0, 0);
+        });
+    }
     setPlainText(text);
 }
 

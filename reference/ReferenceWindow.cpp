@@ -1,0 +1,93 @@
+#include "reference/ReferenceWindow.h"
+
+#include "platform/controls/Colors.h"
+#include "platform/controls/Image.h"
+#include "platform/controls/PictureBox.h"
+#include "platform/controls/TextBox.h"
+#include "platform/controls/lvButtons_H.h"
+#include "platform/forms/Screen.h"
+#include "reference/Pictures.h"
+#include "resources/Resources.h"
+
+#include <QFile>
+
+static void initTexts() { Q_INIT_RESOURCE(zv_reference_texts); }
+
+namespace reference {
+
+using forms::place;
+
+ReferenceWindow::ReferenceWindow(const WindowLook& look)
+{
+    static const bool textsRegistered = (initTexts(), true);
+    (void)textsRegistered;
+
+    setObjectName(QLatin1String(look.name));
+    setWindowTitle(QString::fromUtf8(look.caption));
+    resources::applyWindowLook(this);
+    if (!look.ownCursor)
+        unsetCursor();
+    setClientSizeTwips(look.clientWidth, look.clientHeight);
+    setFixedSize(size());
+    centerOnScreen();
+
+    // Created first, so everything else lies over it.
+    auto* background = new controls::PictureBox(this, QColor(0x10, 0x2A, 0x5C));
+    background->setObjectName(QStringLiteral("picBackground"));
+    background->setPicture(QLatin1String(look.background));
+    background->setGeometry(rect());
+
+    Picture3 = new controls::PictureBox(this, Qt::black);
+    Picture3->setObjectName(QStringLiteral("Picture3"));
+    place(Picture3, look.bannerLeft, 120, 7095, 975);
+    Image1 = new controls::Image(Picture3, resources::banner);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    place(Image1, 0, 0, 7020, 900);
+    Image2 = new controls::Image(this, QLatin1String(pictures::logo));
+    Image2->setObjectName(QStringLiteral("Image2"));
+    place(Image2, look.logoLeft, 120, 1530, 975);
+}
+
+QString readText(const QString& resource)
+{
+    QFile file(resource);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("compiled-in text %s is missing", qPrintable(resource));
+    return QString::fromUtf8(file.readAll());
+}
+
+controls::TextBox* makeTextPage(QWidget* parent, const QString& name, const QString& textResource, const QFont& font,
+                                Editing editing)
+{
+    auto* page = new controls::TextBox(parent, readText(textResource), true);
+    page->setObjectName(name);
+    page->setFont(font);
+    page->setBackColor(Qt::white);
+    page->setForeColor(Qt::black);
+    if (editing == Editing::Locked) {
+        page->setReadOnly(true);
+        // Locked, not dead: the caret still moves and selects, so a reader can copy a passage.
+        page->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+    return page;
+}
+
+void showOnly(controls::TextBox* shown, std::span<controls::TextBox* const> pages)
+{
+    shown->setVisible(true);
+    for (controls::TextBox* page : pages)
+        if (page != shown)
+            page->setVisible(false);
+}
+
+controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,
+                                  double width, double height)
+{
+    auto* button = new controls::lvButtons_H(parent, caption);
+    button->setObjectName(name);
+    button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), controls::colorRef(0x0000FF), QColor(0xEC, 0xEE, 0xF2));
+    place(button, left, top, width, height);
+    return button;
+}
+
+} // namespace reference
