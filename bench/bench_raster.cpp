@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/raster/Raster.h"
 #include "platform/gdi/raster/Rop3.h"
+#include "tests/support/Canvas.h"
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
@@ -28,32 +29,14 @@ constexpr int kFrameHeight = 233;
 // result is D, elsewhere P (0xB8).
 constexpr uint32_t kGenericRop = 0x00B8074A;
 
-// A memory DC holding a bitmap of random pixels, released at the end.
-class Canvas {
-public:
-    Canvas(int w, int h)
-    {
-        dc_ = gdi::CreateCompatibleDC(0);
-        bitmap_ = gdi::CreateCompatibleBitmap(dc_, w, h);
-        old_ = gdi::SelectObject(dc_, bitmap_);
-        std::mt19937 random(w * 31 + h);
-        for (int y = 0; y < h; y += 7)
-            for (int x = 0; x < w; x += 13)
-                gdi::SetPixel(dc_, x, y, random() & 0xFFFFFF);
-    }
-    ~Canvas()
-    {
-        gdi::SelectObject(dc_, old_);
-        gdi::DeleteObject(bitmap_);
-        gdi::DeleteDC(dc_);
-    }
-    gdi::HDC dc() const { return dc_; }
-
-private:
-    gdi::HDC dc_;
-    gdi::HBITMAP bitmap_;
-    gdi::HGDIOBJ old_;
-};
+// A canvas of random pixels.
+std::unique_ptr<testing::Canvas> randomCanvas(int w, int h)
+{
+    auto canvas = std::make_unique<testing::Canvas>(w, h);
+    std::mt19937 random(static_cast<unsigned>(w * 31 + h));
+    canvas->randomise(random);
+    return canvas;
+}
 
 void setBytes(benchmark::State& state, size_t bytes)
 {
@@ -73,16 +56,13 @@ void memcpyFullHd(benchmark::State& state)
 
 void bitBltFullHd(benchmark::State& state, uint32_t rop)
 {
-    Canvas from(kFullWidth, kFullHeight), to(kFullWidth, kFullHeight);
+    const auto from = randomCanvas(kFullWidth, kFullHeight), to = randomCanvas(kFullWidth, kFullHeight);
     const gdi::LOGBRUSH solid{gdi::BS_SOLID, 0x00A05030, 0};
-    const gdi::HBRUSH brush = gdi::CreateBrushIndirect(&solid);
-    const gdi::HGDIOBJ previous = gdi::SelectObject(to.dc(), brush);
+    const testing::Selected brush(to->dc(), gdi::CreateBrushIndirect(&solid));
     for (auto _ : state) {
-        gdi::BitBlt(to.dc(), 0, 0, kFullWidth, kFullHeight, from.dc(), 0, 0, rop);
+        gdi::BitBlt(to->dc(), 0, 0, kFullWidth, kFullHeight, from->dc(), 0, 0, rop);
         benchmark::ClobberMemory();
     }
-    gdi::SelectObject(to.dc(), previous);
-    gdi::DeleteObject(brush);
     setBytes(state, size_t(kFullWidth) * kFullHeight * 4);
 }
 
@@ -107,7 +87,7 @@ struct AboutImages {
 void aboutFrame(benchmark::State& state)
 {
     AboutImages images;
-    Canvas window(kFrameWidth, kFrameHeight);
+    const testing::Canvas window(kFrameWidth, kFrameHeight);
     int y = 0;
     for (auto _ : state) {
         clsBitmap buffer;
@@ -123,11 +103,12 @@ void aboutFrame(benchmark::State& state)
 void pixelsThroughHandles(benchmark::State& state)
 {
     constexpr int side = 256;
-    Canvas canvas(side, side);
+    const auto canvas = randomCanvas(side, side);
+    const gdi::HDC dc = canvas->dc();
     for (auto _ : state)
         for (int y = 0; y < side; ++y)
             for (int x = 0; x < side; ++x)
-                gdi::SetPixel(canvas.dc(), x, y, gdi::GetPixel(canvas.dc(), x, y) ^ 0x010101);
+                gdi::SetPixel(dc, x, y, gdi::GetPixel(dc, x, y) ^ 0x010101);
     state.SetItemsProcessed(state.iterations() * side * side);
 }
 

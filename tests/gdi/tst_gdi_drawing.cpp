@@ -9,27 +9,12 @@
 
 using testing::Canvas;
 using testing::inkBounds;
+using testing::Selected;
 
 namespace {
 
 const QRgb black = qRgb(0, 0, 0);
 const QRgb white = qRgb(255, 255, 255);
-
-// Selects a new object into a DC for one scope, then puts the old one back and deletes it.
-class Selected {
-public:
-    Selected(gdi::HDC dc, gdi::HGDIOBJ object) : dc_(dc), object_(object) { previous_ = gdi::SelectObject(dc, object); }
-    ~Selected()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteObject(object_);
-    }
-
-private:
-    gdi::HDC dc_;
-    gdi::HGDIOBJ object_;
-    gdi::HGDIOBJ previous_;
-};
 
 gdi::HPEN pen(uint32_t style, int width, gdi::COLORREF colour)
 {

@@ -19,23 +19,10 @@ public:
     ~FastPaths() { gdi::raster::setFastPathsEnabled(true); }
 };
 
-// Selects a brush into a DC for one scope and deletes it afterwards.
-class ScopedBrush {
+// A brush selected into a DC for one scope.
+class ScopedBrush : public testing::Selected {
 public:
-    ScopedBrush(gdi::HDC dc, const gdi::LOGBRUSH& record) : dc_(dc), brush_(gdi::CreateBrushIndirect(&record))
-    {
-        previous_ = gdi::SelectObject(dc_, brush_);
-    }
-    ~ScopedBrush()
-    {
-        gdi::SelectObject(dc_, previous_);
-        gdi::DeleteObject(brush_);
-    }
-
-private:
-    gdi::HDC dc_;
-    gdi::HBRUSH brush_;
-    gdi::HGDIOBJ previous_;
+    ScopedBrush(gdi::HDC dc, const gdi::LOGBRUSH& record) : Selected(dc, gdi::CreateBrushIndirect(&record)) {}
 };
 
 gdi::LOGBRUSH solid(gdi::COLORREF c) { return {gdi::BS_SOLID, c, 0}; }

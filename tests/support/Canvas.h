@@ -56,6 +56,24 @@ private:
     gdi::HGDIOBJ old_;
 };
 
+// Selects a new object into a DC for one scope, then puts the displaced one back and deletes it.
+class Selected {
+public:
+    Selected(gdi::HDC dc, gdi::HGDIOBJ object) : dc_(dc), object_(object) { previous_ = gdi::SelectObject(dc, object); }
+    ~Selected()
+    {
+        gdi::SelectObject(dc_, previous_);
+        gdi::DeleteObject(object_);
+    }
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+
+private:
+    gdi::HDC dc_;
+    gdi::HGDIOBJ object_;
+    gdi::HGDIOBJ previous_;
+};
+
 inline QRgb qrgbOf(gdi::COLORREF c) { return qRgb(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
 
 // The smallest rectangle holding every pixel of `area` that is not `background` (null when none).
