@@ -17,7 +17,11 @@ std::optional<raster::Surface> targetOf(const DeviceContext& dc)
 {
     switch (dc.type) {
     case DeviceContext::Type::Memory:
-        return dc.bitmapObject ? std::optional(dc.bitmapObject->surface()) : std::nullopt;
+        // The stock bitmap every new memory DC holds is shared by all of them: drawing on it
+        // would carry pixels from one DC to another, so it is nothing to draw on.
+        if (!dc.bitmapObject || dc.bitmapObject->stock)
+            return std::nullopt;
+        return dc.bitmapObject->surface();
     case DeviceContext::Type::Window:
         if (Window* w = handles().find<Window>(dc.window); w && w->surface)
             return w->surface->pixels();

@@ -12,8 +12,9 @@ class QWidget;
 // platform does (0, false or CLR_INVALID).
 namespace gdi {
 
-// Device contexts. A memory DC draws on the bitmap selected into it (a 1 x 1 stock bitmap when
-// new). GetDC(0) is the screen: it has the screen's capabilities and nothing to draw on.
+// Device contexts. A memory DC draws on the bitmap selected into it; a new one holds a 1 x 1
+// stock bitmap, which is nothing to draw on. GetDC(0) is the screen: it has the screen's
+// capabilities and nothing to draw on.
 // GetDC(window) draws on the window's client area, which shows it.
 HDC CreateCompatibleDC(HDC hdc);
 bool DeleteDC(HDC hdc);

@@ -50,9 +50,9 @@ QStringList splitLines(const QString& text, bool singleLine)
     return text.split(breaks);
 }
 
-QFont fontOf(const DeviceContext& dc)
+// The Qt font of a font object, made once and kept with it.
+QFont qfontOf(Font* font)
 {
-    Font* font = handles().find<Font>(dc.font);
     if (!font)
         return qfontFromRecord(LOGFONTA{});
     if (!font->qfont)
@@ -80,7 +80,8 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
     const bool singleLine = format & DT_SINGLELINE;
     const QStringList lines = splitLines(fromAnsi(bytes), singleLine);
 
-    const QFont font = fontOf(*dc);
+    Font* selected = handles().find<Font>(dc->font);
+    const QFont font = qfontOf(selected);
     const QFontMetrics metrics(font);
     const int lineHeight = metrics.ascent() + metrics.descent();
     // The platform centres or bottom-aligns only single-line text; other text starts at the top.
@@ -98,8 +99,7 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
     p.setPen(qcolor(dc->textColor));
     if (!(format & DT_NOCLIP))
         p.setClipRect(QRect(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1)));
-    const Font* record = handles().find<Font>(dc->font);
-    const double angle = record ? record->record.lfEscapement / 10.0 : 0.0;
+    const double angle = selected ? selected->record.lfEscapement / 10.0 : 0.0;
 
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const ShownLine line = withoutPrefixes(lines[k], !(format & DT_NOPREFIX));

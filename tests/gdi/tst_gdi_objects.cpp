@@ -39,13 +39,10 @@ private slots:
     void staleAndWrongHandlesFailQuietly();
     void staleHandlesStayStaleWhenSlotsAreReused();
     void selectObjectReturnsWhatItDisplaced();
-    void aBitmapLivesInOneDcAtATime();
-    void selectedObjectsCannotBeDeleted();
-    void deletingADcLetsGoOfItsObjects();
-    void stockObjectsSurviveDeletion();
+    void deletionWaitsUntilNothingHoldsTheObject();
     void tenThousandImagesLeaveTheTableAsItWas();
     void unknownRecordsAreRefused();
-    void dcStateAndItsLimits();
+    void unknownSettingsAreRefused();
     void colourAdjustmentIsValidated_data();
     void colourAdjustmentIsValidated();
     void theScreenDc();
@@ -151,72 +148,52 @@ void TestGdiObjects::selectObjectReturnsWhatItDisplaced()
     QCOMPARE(gdi::SelectObject(dc, brush), gdi::GetStockObject(gdi::WHITE_BRUSH));
     QCOMPARE(gdi::SelectObject(dc, bitmap), stockBitmap);
     QCOMPARE(gdi::SelectObject(dc, bitmap), bitmap); // selecting it again changes nothing
+    QCOMPARE(gdi::SelectObject(dc, dc), 0u); // a DC is not something to select
+
+    // A bitmap lives in one DC at a time; the stock one sits in every new memory DC at once.
+    const gdi::HDC second = gdi::CreateCompatibleDC(0);
+    QCOMPARE(gdi::GetCurrentObject(second, gdi::OBJ_BITMAP), stockBitmap);
+    QCOMPARE(gdi::SelectObject(second, bitmap), 0u);
+    QCOMPARE(gdi::GetCurrentObject(second, gdi::OBJ_BITMAP), stockBitmap);
+
     QCOMPARE(gdi::SelectObject(dc, gdi::GetStockObject(gdi::BLACK_BRUSH)), brush);
     QCOMPARE(gdi::SelectObject(dc, stockBitmap), bitmap);
-    // A DC cannot be selected into a DC.
-    QCOMPARE(gdi::SelectObject(dc, dc), 0u);
+    QVERIFY(gdi::SelectObject(second, bitmap) != 0); // free again
+    QVERIFY(gdi::DeleteDC(second));
     QVERIFY(gdi::DeleteObject(brush));
     QVERIFY(gdi::DeleteObject(bitmap));
     QVERIFY(gdi::DeleteDC(dc));
 }
 
-void TestGdiObjects::aBitmapLivesInOneDcAtATime()
-{
-    Canvas first(2, 2);
-    const gdi::HDC second = gdi::CreateCompatibleDC(0);
-    const gdi::HBITMAP stock = gdi::GetCurrentObject(second, gdi::OBJ_BITMAP);
-    QCOMPARE(gdi::SelectObject(second, first.bitmap()), 0u);
-    QCOMPARE(gdi::GetCurrentObject(second, gdi::OBJ_BITMAP), stock);
-    // The stock bitmap, on the other hand, sits in every new memory DC at once.
-    const gdi::HDC third = gdi::CreateCompatibleDC(0);
-    QCOMPARE(gdi::GetCurrentObject(third, gdi::OBJ_BITMAP), stock);
-    QVERIFY(gdi::DeleteDC(second));
-    QVERIFY(gdi::DeleteDC(third));
-}
-
-void TestGdiObjects::selectedObjectsCannotBeDeleted()
-{
-    Canvas canvas(2, 1, 0xFFFFFF);
-    const gdi::LOGBRUSH black{gdi::BS_SOLID, 0, 0};
-    const gdi::HBRUSH brush = gdi::CreateBrushIndirect(&black);
-    const gdi::HGDIOBJ previous = gdi::SelectObject(canvas.dc(), brush);
-    QVERIFY(!gdi::DeleteObject(brush));
-    QVERIFY(!gdi::DeleteObject(canvas.bitmap()));
-    // Both still draw.
-    QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 1, 1, gdi::PATCOPY));
-    QCOMPARE(canvas.at(0, 0), 0u);
-    QCOMPARE(canvas.at(1, 0), 0xFFFFFFu);
-    gdi::SelectObject(canvas.dc(), previous);
-    QVERIFY(gdi::DeleteObject(brush));
-}
-
-void TestGdiObjects::deletingADcLetsGoOfItsObjects()
+void TestGdiObjects::deletionWaitsUntilNothingHoldsTheObject()
 {
     const gdi::HandleStats before = gdi::handleStats();
-    const gdi::HDC dc = gdi::CreateCompatibleDC(0);
-    const gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(dc, 2, 2);
-    const gdi::LOGPEN record{gdi::PS_SOLID, {1, 0}, 0};
-    const gdi::HPEN pen = gdi::CreatePenIndirect(&record);
-    gdi::SelectObject(dc, bitmap);
-    gdi::SelectObject(dc, pen);
-    QVERIFY(gdi::DeleteDC(dc));
-    // Now free, the bitmap can go into another DC, and both can be deleted.
-    const gdi::HDC other = gdi::CreateCompatibleDC(0);
-    QVERIFY(gdi::SelectObject(other, bitmap) != 0);
-    QVERIFY(gdi::DeleteDC(other));
-    QVERIFY(gdi::DeleteObject(bitmap));
-    QVERIFY(gdi::DeleteObject(pen));
-    QCOMPARE(withoutTableSize(gdi::handleStats()), withoutTableSize(before));
-}
+    {
+        Canvas canvas(2, 1, 0xFFFFFF);
+        const gdi::LOGBRUSH black{gdi::BS_SOLID, 0, 0};
+        const gdi::HBRUSH brush = gdi::CreateBrushIndirect(&black);
+        const gdi::HGDIOBJ previous = gdi::SelectObject(canvas.dc(), brush);
+        QVERIFY(!gdi::DeleteObject(brush));
+        QVERIFY(!gdi::DeleteObject(canvas.bitmap()));
+        QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 1, 1, gdi::PATCOPY)); // both still draw
+        QCOMPARE(canvas.at(0, 0), 0u);
+        gdi::SelectObject(canvas.dc(), previous);
+        QVERIFY(gdi::DeleteObject(brush));
 
-void TestGdiObjects::stockObjectsSurviveDeletion()
-{
+        // Deleting a DC lets go of what it holds.
+        const gdi::HDC dc = gdi::CreateCompatibleDC(0);
+        const gdi::HBITMAP bitmap = gdi::CreateCompatibleBitmap(dc, 2, 2);
+        gdi::SelectObject(dc, bitmap);
+        QVERIFY(gdi::DeleteDC(dc));
+        QVERIFY(gdi::DeleteObject(bitmap));
+    }
+    QCOMPARE(withoutTableSize(gdi::handleStats()), withoutTableSize(before));
+
+    // Stock objects outlive every attempt.
     for (int id : {gdi::WHITE_BRUSH, gdi::NULL_BRUSH, gdi::BLACK_PEN, gdi::NULL_PEN, gdi::SYSTEM_FONT}) {
         const gdi::HGDIOBJ stock = gdi::GetStockObject(id);
-        QVERIFY(stock != 0);
         QVERIFY(gdi::DeleteObject(stock));
         QVERIFY(gdi::GetObjectType(stock) != 0);
-        QCOMPARE(gdi::GetStockObject(id), stock);
     }
     QCOMPARE(gdi::GetStockObject(9), 0u);
 }
@@ -264,27 +241,13 @@ void TestGdiObjects::unknownRecordsAreRefused()
     QCOMPARE(withoutTableSize(gdi::handleStats()), withoutTableSize(before));
 }
 
-void TestGdiObjects::dcStateAndItsLimits()
+void TestGdiObjects::unknownSettingsAreRefused()
 {
     Canvas canvas(1, 1);
-    const gdi::HDC dc = canvas.dc();
-    QCOMPARE(gdi::GetBkMode(dc), gdi::OPAQUE);
-    QCOMPARE(gdi::SetBkMode(dc, gdi::TRANSPARENT), gdi::OPAQUE);
-    QCOMPARE(gdi::SetBkMode(dc, 3), 0);
-    QCOMPARE(gdi::GetBkMode(dc), gdi::TRANSPARENT);
-    QCOMPARE(gdi::SetBkColor(dc, 0x123456), gdi::RGB(255, 255, 255));
-    QCOMPARE(gdi::GetBkColor(dc), 0x123456u);
-    QCOMPARE(gdi::SetTextColor(dc, 0xFF), 0u);
-    QCOMPARE(gdi::GetTextColor(dc), 0xFFu);
-    gdi::POINT p;
-    QVERIFY(gdi::MoveToEx(dc, 7, -3, &p));
-    QCOMPARE(p.x, 0);
-    QVERIFY(gdi::GetCurrentPositionEx(dc, &p));
-    QCOMPARE(p.x, 7);
-    QCOMPARE(p.y, -3);
-    QCOMPARE(gdi::SetStretchBltMode(dc, 0), 0);
-    QCOMPARE(gdi::SetStretchBltMode(dc, gdi::HALFTONE), gdi::BLACKONWHITE);
-    QCOMPARE(gdi::GetStretchBltMode(dc), gdi::HALFTONE);
+    QCOMPARE(gdi::SetBkMode(canvas.dc(), 3), 0);
+    QCOMPARE(gdi::GetBkMode(canvas.dc()), gdi::OPAQUE);
+    QCOMPARE(gdi::SetStretchBltMode(canvas.dc(), 0), 0);
+    QCOMPARE(gdi::GetStretchBltMode(canvas.dc()), gdi::BLACKONWHITE);
 }
 
 void TestGdiObjects::colourAdjustmentIsValidated_data()
@@ -294,13 +257,8 @@ void TestGdiObjects::colourAdjustmentIsValidated_data()
     using F = std::function<void(gdi::COLORADJUSTMENT&)>;
     QTest::newRow("negative and log filter") << F([](auto& c) { c.caFlags = 3; }) << true;
     QTest::newRow("unknown flag") << F([](auto& c) { c.caFlags = 4; }) << false;
-    QTest::newRow("illuminant 8") << F([](auto& c) { c.caIlluminantIndex = 8; }) << true;
     QTest::newRow("illuminant 9") << F([](auto& c) { c.caIlluminantIndex = 9; }) << false;
-    QTest::newRow("gamma 2500") << F([](auto& c) { c.caGreenGamma = 2500; }) << true;
     QTest::newRow("gamma 2499") << F([](auto& c) { c.caGreenGamma = 2499; }) << false;
-    QTest::newRow("white 5999") << F([](auto& c) { c.caReferenceWhite = 5999; }) << false;
-    QTest::newRow("black 4001") << F([](auto& c) { c.caReferenceBlack = 4001; }) << false;
-    QTest::newRow("contrast -100") << F([](auto& c) { c.caContrast = -100; }) << true;
     QTest::newRow("tint 101") << F([](auto& c) { c.caRedGreenTint = 101; }) << false;
     QTest::newRow("wrong size") << F([](auto& c) { c.caSize = 20; }) << false;
 }
@@ -401,9 +359,7 @@ void TestGdiObjects::systemColours_data()
     QTest::newRow("grey text is disabled text") << gdi::COLOR_GRAYTEXT
                                                 << palette.color(QPalette::Disabled, QPalette::Text);
     QTest::newRow("active caption, classic") << gdi::COLOR_ACTIVECAPTION << QColor(10, 36, 106);
-    QTest::newRow("desktop, classic") << gdi::COLOR_BACKGROUND << QColor(58, 110, 165);
     QTest::newRow("beyond the last index") << 31 << QColor(0, 0, 0);
-    QTest::newRow("negative index") << -1 << QColor(0, 0, 0);
 }
 
 void TestGdiObjects::systemColours()

@@ -150,10 +150,11 @@ void TestClsBitmap::setBitmapWithANegativeSize_data()
     QTest::newRow("negative height") << -5 << 10;
     QTest::newRow("negative width") << 10 << -5;
     QTest::newRow("both") << -1 << -32768;
+    QTest::newRow("too large for the platform") << 20000 << 20000;
 }
 
-// The platform refuses such a bitmap; the image is then empty in that direction, draws nothing,
-// and is replaced and released as any other.
+// The platform refuses such a bitmap. A negative extent makes the image empty in that direction;
+// either way the image draws nothing, and is replaced and released as any other.
 void TestClsBitmap::setBitmapWithANegativeSize()
 {
     QFETCH(int, height);
@@ -170,6 +171,10 @@ void TestClsBitmap::setBitmapWithANegativeSize()
         b.DrawRect(0xFF00);
         b.DrawLine(0, 0, 3, 3, 0xFF);
         QCOMPARE(target.at(0, 0), 0xFFFFFFu);
+        // The new DC's shared stock bitmap took none of the fill.
+        const gdi::HDC fresh = gdi::CreateCompatibleDC(0);
+        QCOMPARE(gdi::GetPixel(fresh, 0, 0), gdi::CLR_INVALID);
+        gdi::DeleteDC(fresh);
         b.SetBitmap(2, 3, 0xFF);
         QCOMPARE(pixelsOf(b).size(), QSize(3, 2));
     }
@@ -368,27 +373,19 @@ void TestClsBitmap::adjustColour_data()
     QTest::newRow("defaults") << Call([](clsBitmap& b) { b.AdjustColour(); }) << Want([](auto&) {});
     QTest::newRow("negative image") << Call([](clsBitmap& b) { b.AdjustColour(gdi::CA_NEGATIVE); })
                                     << Want([](auto& c) { c.caFlags = gdi::CA_NEGATIVE; });
-    QTest::newRow("red gamma 70000 is neutral") << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 70000); })
-                                                << Want([](auto&) {});
-    QTest::newRow("gammas at their limits") << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 2500, 65000, 2499); })
-                                            << Want([](auto& c) {
-                                                   c.caRedGamma = 2500;
-                                                   c.caGreenGamma = 65000;
-                                               });
-    QTest::newRow("reference black and white")
-        << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 10000, 10000, 10000, 4000, 6000); })
+    QTest::newRow("values at their limits")
+        << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 2500, 65000, 10000, 4000, 6000, -100, 100, -100, 100); })
         << Want([](auto& c) {
+               c.caRedGamma = 2500;
+               c.caGreenGamma = 65000;
                c.caReferenceBlack = 4000;
                c.caReferenceWhite = 6000;
+               c.caContrast = c.caColorfulness = -100;
+               c.caBrightness = c.caRedGreenTint = 100;
            });
-    QTest::newRow("black 4001 and white 5999 are neutral")
-        << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 10000, 10000, 10000, 4001, 5999); }) << Want([](auto&) {});
-    QTest::newRow("contrast 101 is neutral, the rest kept")
-        << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 10000, 10000, 10000, 0, 10000, 101, -100, 100, -101); })
-        << Want([](auto& c) {
-               c.caBrightness = -100;
-               c.caColorfulness = 100;
-           });
+    QTest::newRow("values just beyond them are neutral")
+        << Call([](clsBitmap& b) { b.AdjustColour(0, 6, 2499, 65001, 70000, 4001, 5999, 101, -101, 101, -101); })
+        << Want([](auto&) {});
 }
 
 void TestClsBitmap::adjustColour()
