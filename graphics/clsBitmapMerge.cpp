@@ -43,11 +43,14 @@ void clsBitmap::MergeBitmaps(gdi::HDC hDcTextureBack, gdi::HDC hDcTextureFore, g
     CreateMemoryBitmap(a, bitmapA, oldA, work, hDcMask, Pixels, 0);
     CreateMemoryBitmap(b, bitmapB, oldB, work, hDcMask, Pixels, 0);
 
+    // A := fore; B := NOT mask; A := mask OR fore; B := back; B := NOT mask OR back; A := A AND B.
+    // Bit by bit the result is (mask AND back) OR (NOT mask AND fore): white mask shows the back.
+    const int16_t maskX = intMaskX.value(), maskY = intMaskY.value();
     gdi::BitBlt(a, 0, 0, w, h, hDcTextureFore, intTextureForeX.value(), intTextureForeY.value(), gdi::SRCCOPY);
-    gdi::StretchBlt(b, 0, 0, w, h, hDcMask, intMaskX.value(), intMaskY.value(), w, h, gdi::MERGEPAINT); // NOT mask
-    gdi::BitBlt(a, 0, 0, w, h, b, 0, 0, gdi::MERGEPAINT); // mask OR fore
+    gdi::StretchBlt(b, 0, 0, w, h, hDcMask, maskX, maskY, w, h, gdi::MERGEPAINT);
+    gdi::BitBlt(a, 0, 0, w, h, b, 0, 0, gdi::MERGEPAINT);
     gdi::BitBlt(b, 0, 0, w, h, hDcTextureBack, intTextureBackX.value(), intTextureBackY.value(), gdi::SRCCOPY);
-    gdi::StretchBlt(b, 0, 0, w, h, hDcMask, intMaskX.value(), intMaskY.value(), w, h, gdi::MERGEPAINT); // NOT mask OR back
+    gdi::StretchBlt(b, 0, 0, w, h, hDcMask, maskX, maskY, w, h, gdi::MERGEPAINT);
     gdi::BitBlt(a, 0, 0, w, h, b, 0, 0, gdi::SRCAND);
     gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), w, h, a, 0, 0, gdi::SRCCOPY);
 

@@ -71,7 +71,10 @@ COLORREF SetTextColor(HDC hdc, COLORREF colour)
 
 COLORREF GetTextColor(HDC hdc) { return readSetting(hdc, &DeviceContext::textColor, CLR_INVALID); }
 
-bool MoveToEx(HDC hdc, int x, int y, POINT* previous) { return movePoint(hdc, &DeviceContext::position, x, y, previous); }
+bool MoveToEx(HDC hdc, int x, int y, POINT* previous)
+{
+    return movePoint(hdc, &DeviceContext::position, x, y, previous);
+}
 bool GetCurrentPositionEx(HDC hdc, POINT* position) { return readPoint(hdc, &DeviceContext::position, position); }
 bool SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous)
 {

@@ -40,7 +40,8 @@ QFont qfontFromRecord(const LOGFONTA& record)
     font.setStrikeOut(record.lfStrikeOut != 0);
     const bool smooth = record.lfQuality == ANTIALIASED_QUALITY || record.lfQuality == CLEARTYPE_QUALITY;
     font.setStyleStrategy(smooth ? QFont::PreferAntialias : QFont::NoAntialias);
-    const int height = static_cast<int>(std::clamp<int64_t>(record.lfHeight, -kLargestPixelHeight, kLargestPixelHeight));
+    const int height =
+        static_cast<int>(std::clamp<int64_t>(record.lfHeight, -kLargestPixelHeight, kLargestPixelHeight));
     if (height < 0)
         font.setPixelSize(-height);
     else if (height > 0)

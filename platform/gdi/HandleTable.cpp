@@ -49,7 +49,8 @@ int HandleTable::count(Kind kind) const
 
 int HandleTable::live() const
 {
-    return static_cast<int>(std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return s.object != nullptr; }));
+    return static_cast<int>(
+        std::count_if(slots_.begin(), slots_.end(), [](const Slot& s) { return s.object != nullptr; }));
 }
 
 HandleTable& handles()

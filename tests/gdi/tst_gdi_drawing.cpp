@@ -166,7 +166,8 @@ void TestGdiDrawing::aNullPenDrawsNothing()
 void TestGdiDrawing::multiLineTextRunsFromTheTop()
 {
     int height = 0;
-    const QImage image = text("HH\r\nHHHH", {10, 10, 110, 90}, gdi::DT_CENTER | gdi::DT_VCENTER, {}, {120, 100}, &height);
+    const QImage image =
+        text("HH\r\nHHHH", {10, 10, 110, 90}, gdi::DT_CENTER | gdi::DT_VCENTER, {}, {120, 100}, &height);
     const int line = height / 2;
     QVERIFY2(line >= 14 && line <= 24, qPrintable(QString::number(line)));
     const QRect first = inkBounds(image, black, QRect(0, 10, 120, line));
@@ -175,7 +176,8 @@ void TestGdiDrawing::multiLineTextRunsFromTheTop()
     QVERIFY(inkBounds(image, black, QRect(0, 10 + 2 * line, 120, 90 - 2 * line)).isNull());
     QVERIFY(second.width() > first.width() + 5);
     for (const QRect& r : {first, second})
-        QVERIFY2(std::abs(r.left() + r.right() + 1 - 120) <= 2, qPrintable(QStringLiteral("%1..%2").arg(r.left()).arg(r.right())));
+        QVERIFY2(std::abs(r.left() + r.right() + 1 - 120) <= 2,
+                 qPrintable(QStringLiteral("%1..%2").arg(r.left()).arg(r.right())));
 }
 
 void TestGdiDrawing::singleLineTextIsCentredVertically()

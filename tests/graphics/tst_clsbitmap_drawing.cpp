@@ -184,7 +184,8 @@ void TestClsBitmapDrawing::createLogFont_data()
     QTest::addColumn<QList<int>>("heightEscapementWeight");
     QTest::addColumn<QList<int>>("italicUnderlineStrike");
     const QList<int> plain{0, 0, 0};
-    QTest::newRow("11.25 points: 11, -15 pixels at 96 dpi") << creditsFont(11.25) << 0 << QList<int>{-15, 0, 400} << plain;
+    QTest::newRow("11.25 points: 11, -15 pixels at 96 dpi")
+        << creditsFont(11.25) << 0 << QList<int>{-15, 0, 400} << plain;
     QTest::newRow("11.5 points round to 12") << creditsFont(11.5) << 0 << QList<int>{-16, 0, 400} << plain;
     QTest::newRow("12.5 points round to 12") << creditsFont(12.5) << 0 << QList<int>{-16, 0, 400} << plain;
     QTest::newRow("angle 450 is 900") << creditsFont() << 450 << QList<int>{-15, 900, 400} << plain;
@@ -307,7 +308,8 @@ void TestClsBitmapDrawing::getRGB_data()
     const QList<int> untouched{7, 8, 9};
     QTest::newRow("&H123456") << int32_t(0x123456) << QList<int>{0x56, 0x34, 0x12};
     QTest::newRow("white") << int32_t(0xFFFFFF) << QList<int>{255, 255, 255};
-    QTest::newRow("&H8000000F, the button face") << systemColour(15) << QList<int>{face.red(), face.green(), face.blue()};
+    QTest::newRow("&H8000000F, the button face")
+        << systemColour(15) << QList<int>{face.red(), face.green(), face.blue()};
     QTest::newRow("&H8000001C, the last one read") << systemColour(28) << QList<int>{192, 192, 192};
     QTest::newRow("&H8000001D left alone") << systemColour(29) << untouched;
     QTest::newRow("&H1000000 left alone") << int32_t(0x1000000) << untouched;
