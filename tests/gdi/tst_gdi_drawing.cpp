@@ -22,20 +22,20 @@ gdi::HPEN pen(uint32_t style, int width, gdi::COLORREF colour)
     return gdi::CreatePenIndirect(&record);
 }
 
-struct FontSpec {
+struct FontChoice {
     int height = -16;
     int escapement = 0;
     int weight = gdi::FW_NORMAL;
     bool underline = false;
 };
 
-gdi::HFONT font(const FontSpec& spec = {})
+gdi::HFONT font(const FontChoice& choice = {})
 {
     gdi::LOGFONTA lf;
-    lf.lfHeight = spec.height;
-    lf.lfEscapement = spec.escapement;
-    lf.lfWeight = spec.weight;
-    lf.lfUnderline = spec.underline ? 255 : 0;
+    lf.lfHeight = choice.height;
+    lf.lfEscapement = choice.escapement;
+    lf.lfWeight = choice.weight;
+    lf.lfUnderline = choice.underline ? 255 : 0;
     lf.lfQuality = gdi::PROOF_QUALITY;
     std::strcpy(lf.lfFaceName, "DejaVu Sans");
     return gdi::CreateFontIndirectA(&lf);
@@ -51,11 +51,11 @@ QImage picture(const QStringList& rows)
 }
 
 // White text on black, transparent background, into a fresh canvas; returns the pixels.
-QImage text(const QByteArray& bytes, gdi::RECT rect, uint32_t format, const FontSpec& spec = {},
+QImage text(const QByteArray& bytes, gdi::RECT rect, uint32_t format, const FontChoice& choice = {},
             QSize size = {120, 100}, int* height = nullptr)
 {
     Canvas canvas(size.width(), size.height());
-    const Selected f(canvas.dc(), font(spec));
+    const Selected f(canvas.dc(), font(choice));
     gdi::SetBkMode(canvas.dc(), gdi::TRANSPARENT);
     gdi::SetTextColor(canvas.dc(), 0xFFFFFF);
     const int h = gdi::DrawTextA(canvas.dc(), bytes.constData(), static_cast<int>(bytes.size()), &rect, format);
@@ -271,7 +271,7 @@ void TestGdiDrawing::escapementTurnsTheText()
 {
     const QRect level = inkBounds(text("HHHHHH", {0, 0, 120, 100}, 0, {}), black);
     QVERIFY(level.width() > 2 * level.height());
-    FontSpec up;
+    FontChoice up;
     up.escapement = 900; // a quarter turn counter-clockwise: the text runs upwards
     const QRect turned = inkBounds(text("HHHHHH", {20, 90, 120, 100}, gdi::DT_NOCLIP, up), black);
     QVERIFY(turned.height() > 2 * turned.width());
@@ -282,13 +282,13 @@ void TestGdiDrawing::fontRecordShapesTheGlyphs()
 {
     const gdi::RECT r{0, 0, 120, 100};
     const QImage plain = text("HH", r, 0);
-    FontSpec bold;
+    FontChoice bold;
     bold.weight = gdi::FW_BOLD;
     QVERIFY(inkCount(text("HH", r, 0, bold)) > inkCount(plain) + 10);
-    FontSpec underlined;
+    FontChoice underlined;
     underlined.underline = true;
     QVERIFY(inkBounds(text("HH", r, 0, underlined), black).bottom() > inkBounds(plain, black).bottom());
-    FontSpec large;
+    FontChoice large;
     large.height = -32;
     const double ratio = double(inkBounds(text("HH", r, 0, large), black).height()) / inkBounds(plain, black).height();
     QVERIFY2(ratio > 1.8 && ratio < 2.2, qPrintable(QString::number(ratio)));
