@@ -169,6 +169,14 @@ double roundHalfEven(double value)
     return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
 }
 
+uint8_t CByte(double value)
+{
+    const double r = roundHalfEven(value);
+    if (!(r >= 0 && r <= 255))
+        raiseOverflow();
+    return static_cast<uint8_t>(r);
+}
+
 Int16 CInt(double value)
 {
     const double r = roundHalfEven(value);

@@ -33,7 +33,8 @@ std::optional<double> tryCDbl(const QString& text);
 // Nearest whole number, halves to the even neighbour (the runtime's rounding).
 double roundHalfEven(double value);
 
-// Rounded (halves to even) and checked conversions to 16- and 32-bit whole numbers.
+// Rounded (halves to even) and checked conversions to 8-bit unsigned, 16- and 32-bit whole numbers.
+uint8_t CByte(double value);
 Int16 CInt(double value);
 int CLng(double value);
 

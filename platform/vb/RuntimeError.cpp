@@ -10,5 +10,9 @@ RuntimeError::RuntimeError(int number, const QString& description)
 void raiseOverflow() { throw RuntimeError(err::Overflow, QStringLiteral("Overflow")); }
 void raiseTypeMismatch() { throw RuntimeError(err::TypeMismatch, QStringLiteral("Type mismatch")); }
 void raiseDivisionByZero() { throw RuntimeError(err::DivisionByZero, QStringLiteral("Division by zero")); }
+void raiseSubscriptOutOfRange()
+{
+    throw RuntimeError(err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
 
 } // namespace vb

@@ -22,6 +22,7 @@ private:
 namespace err {
 constexpr int InvalidProcedureCall = 5;
 constexpr int Overflow = 6;
+constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
 constexpr int FileNotFound = 53;
@@ -35,5 +36,6 @@ constexpr int UnrecognizedDatabase = 3343;
 [[noreturn]] void raiseOverflow();
 [[noreturn]] void raiseTypeMismatch();
 [[noreturn]] void raiseDivisionByZero();
+[[noreturn]] void raiseSubscriptOutOfRange();
 
 } // namespace vb

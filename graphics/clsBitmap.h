@@ -1,0 +1,105 @@
+#pragma once
+
+#include "platform/gdi/Types.h"
+#include "platform/vb/Int16.h"
+
+#include <QFont>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// An off-screen image: a memory DC with a bitmap compatible with the screen (or with a DC the
+// caller names) selected into it, the image's rectangle in pixels and a background colour.
+// Drawing operations draw into its DC; Paint copies it to any other DC.
+//
+// Units, shared by every operation: coordinates and sizes are 16-bit and so are their sums (the
+// overflow run-time error outside -32768..32767); a measurement of 0 means twips, converted with
+// the screen's twips per pixel to the nearest whole number (halves to even), any other value
+// pixels; a negative width or height means the whole image. Colours are red + green * 256 +
+// blue * 65536; a value with the top bit set, &H80000000 + n, names system colour n.
+//
+// The platform's drawing calls report nothing back: a failed copy, fill or creation leaves the
+// image as it was and the operation returns normally.
+class clsBitmap {
+public:
+    enum Measurement : int32_t { Twips = 0, Pixels = 1 };
+    // In DrawRect and CreateMemoryBitmap this one value stands for the background colour.
+    static constexpr int32_t BackgroundColourMarker = INT32_MIN; // &H80000000
+    static constexpr int32_t ButtonFace = INT32_MIN + 15; // &H8000000F
+    // MergeBitmaps' marker for a value left out.
+    static constexpr int16_t Omitted = INT16_MIN;
+
+    clsBitmap(); // an empty image in the button-face colour
+    ~clsBitmap();
+    clsBitmap(const clsBitmap&) = delete;
+    clsBitmap& operator=(const clsBitmap&) = delete;
+
+    // Public operations, in the order of the class's slots.
+    void AdjustColour(int32_t enmNegative = 0, int32_t enmIlluminant = 6, int32_t lngRedGamma = 10000,
+                      int32_t lngGreenGamma = 10000, int32_t lngBlueGamma = 10000, vb::Int16 intRoundToBlackAt = 0,
+                      vb::Int16 intRoundToWhiteFrom = 10000, vb::Int16 intContrast = 0, vb::Int16 intBrightness = 0,
+                      vb::Int16 intColourfulness = 0, vb::Int16 intRedGreenTint = 0);
+    void DrawRect(int32_t lngColour = BackgroundColourMarker, vb::Int16 intTop = 0, vb::Int16 intLeft = 0,
+                  vb::Int16 intHeight = -1, vb::Int16 intWidth = -1, int32_t udtMeasurement = Pixels,
+                  int32_t lngStyle = 0, int32_t lngPattern = 8, gdi::HDC lnghDC = 0);
+    void DrawLine(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2, int32_t lngColour = 0,
+                  vb::Int16 intWidth = 1, int32_t udtMeasurement = Pixels);
+    void MergeBitmaps(gdi::HDC hDcTextureBack, gdi::HDC hDcTextureFore, gdi::HDC hDcMask, vb::Int16 intDestX = Omitted,
+                      vb::Int16 intDestY = Omitted, vb::Int16 intTextureBackX = Omitted,
+                      vb::Int16 intTextureBackY = Omitted, vb::Int16 intTextureForeX = Omitted,
+                      vb::Int16 intTextureForeY = Omitted, vb::Int16 intMaskX = Omitted, vb::Int16 intMaskY = Omitted,
+                      vb::Int16 intMaskWidth = Omitted, vb::Int16 intMaskHeight = Omitted,
+                      int32_t udtMeasurement = Pixels);
+    int32_t GetTick();
+    void Gradient(int32_t lngStartCol, int32_t lngFinishCol, vb::Int16 intLeft, vb::Int16 intTop, vb::Int16 intWidth,
+                  vb::Int16 intHeight, int32_t Direction = 0, uint8_t bytLineWidth = 1);
+    // The outputs are optional and written only when the colour is accepted.
+    void GetRGB(int32_t lngColour, vb::Int16* intRed = nullptr, vb::Int16* intGreen = nullptr,
+                vb::Int16* intBlue = nullptr);
+    void Pause(int32_t lngTicks, bool blnSleep = false);
+    void DrawString(const QString& strText, vb::Int16 intTop, vb::Int16 intLeft, vb::Int16 intHeight,
+                    vb::Int16 intWidth, const QFont& fntFormat, int32_t lngColour = 0, int32_t enmAlignment = 2,
+                    vb::Int16 intAngle = 0, int32_t udtMeasurement = Pixels);
+    void SetBitmap(vb::Int16 intHeight, vb::Int16 intWidth, int32_t lngColour = ButtonFace,
+                   gdi::HDC lngCompatableWithhDc = 0);
+    void Paint(gdi::HDC lngDestDc, vb::Int16 intDestX = 0, vb::Int16 intDestY = 0, vb::Int16 intHeight = -1,
+               vb::Int16 intWidth = -1, vb::Int16 intSourceX = 0, vb::Int16 intSourceY = 0,
+               int32_t lngPaintMode = static_cast<int32_t>(gdi::SRCCOPY));
+    void SetStretchMode(int32_t lngMode = gdi::COLORONCOLOR);
+    int32_t GetSystemColour(int32_t lngIndex);
+
+    // Properties.
+    gdi::HDC hdc() const { return m_hDC; }
+    vb::Int16 Width() const;
+    vb::Int16 Height() const;
+
+private:
+    friend struct clsBitmapInternals; // the tests reach the private routines through it
+
+    gdi::HFONT CreateLogFont(const QFont& fntFormat, gdi::HFONT& lngPreviousFont, gdi::HDC lnghDC, vb::Int16 intAngle);
+    void CreateMemoryBitmap(gdi::HDC& hDC, gdi::HBITMAP& hBitmap, gdi::HBITMAP& hOldBitmap, const gdi::RECT& rcSize,
+                            gdi::HDC lngCompatibleDC, int32_t udtMeasurement, int32_t lngColour);
+    void DestroyMemoryBitmap(gdi::HDC& hDC, gdi::HBITMAP& hBitmap, gdi::HBITMAP& hOldBitmap);
+    void RectToPixels(gdi::RECT& rc);
+
+    // Working values of the caption animation into and out of the notification area; they
+    // persist between calls and nothing else reads them.
+    gdi::RECT m_rcWindow{};
+    gdi::RECT m_rcNotify{};
+    gdi::HWND m_hTrayWnd = 0;
+    gdi::HWND m_hChildWnd = 0;
+    gdi::HWND m_hNotifyWnd = 0;
+    std::array<char, 255> m_strClassName{};
+    int32_t m_lngClassNameLength = 0;
+    int32_t m_lngResult = 0;
+    // Set while the display mode is changed.
+    bool m_blnDisplayChanged = false;
+
+    gdi::HDC m_hDC = 0; // the image DC; 0 when no image exists
+    gdi::HBITMAP m_hBitmap = 0; // selected into m_hDC
+    gdi::HBITMAP m_hOldBitmap = 0; // what m_hDC held before; put back before the DC goes
+    gdi::RECT m_rcImage{}; // the image's extent in pixels
+    int32_t m_lngBackgroundColour = 0; // resolved, never a system-colour code
+    gdi::HDC m_lngCompatibleDC = 0; // what the last SetBitmap was compatible with (0 = the screen)
+};

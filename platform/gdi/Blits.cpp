@@ -1,0 +1,113 @@
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/raster/Blit.h"
+#include "platform/gdi/raster/Rop3.h"
+#include "platform/gdi/raster/Stretch.h"
+
+namespace gdi {
+
+using namespace detail;
+
+namespace {
+
+struct Drawable {
+    DeviceContext* dc;
+    raster::Surface surface;
+};
+
+std::optional<Drawable> drawable(HDC hdc)
+{
+    DeviceContext* dc = dcOf(hdc);
+    if (!dc)
+        return std::nullopt;
+    const std::optional<raster::Surface> surface = targetOf(*dc);
+    if (!surface)
+        return std::nullopt;
+    return Drawable{dc, *surface};
+}
+
+// The brush, only built when the code looks at it.
+std::optional<raster::Pattern> patternFor(uint8_t code, const DeviceContext& dc)
+{
+    return raster::kRop3Table[code].pattern ? std::optional(patternOf(dc)) : std::nullopt;
+}
+
+bool blitOnto(const Drawable& to, uint8_t code, const raster::Rect& target, const raster::BlitSource* from)
+{
+    const std::optional<raster::Pattern> pattern = patternFor(code, *to.dc);
+    const raster::Rect area = raster::blit(code, to.surface, target, from, pattern ? &*pattern : nullptr);
+    markChanged(*to.dc, area);
+    return true;
+}
+
+} // namespace
+
+bool PatBlt(HDC hdc, int x, int y, int width, int height, uint32_t rop)
+{
+    const uint8_t code = raster::rop3Code(rop);
+    const std::optional<Drawable> to = drawable(hdc);
+    if (!to || raster::kRop3Table[code].source)
+        return false;
+    return blitOnto(*to, code, raster::normalisedRect(x, y, width, height), nullptr);
+}
+
+bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, uint32_t rop)
+{
+    const uint8_t code = raster::rop3Code(rop);
+    const std::optional<Drawable> to = drawable(hdc);
+    if (!to)
+        return false;
+    std::optional<raster::BlitSource> from;
+    if (raster::kRop3Table[code].source) {
+        const std::optional<Drawable> src = drawable(source);
+        if (!src)
+            return false;
+        from = raster::BlitSource{src->surface, sx, sy};
+    }
+    if (width <= 0 || height <= 0)
+        return true;
+    return blitOnto(*to, code, {x, y, x + width, y + height}, from ? &*from : nullptr);
+}
+
+bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
+                int sourceHeight, uint32_t rop)
+{
+    const uint8_t code = raster::rop3Code(rop);
+    if (!raster::kRop3Table[code].source) {
+        const std::optional<Drawable> to = drawable(hdc);
+        return to && blitOnto(*to, code, raster::normalisedRect(x, y, width, height), nullptr);
+    }
+    if (width == sourceWidth && height == sourceHeight && width > 0 && height > 0)
+        return BitBlt(hdc, x, y, width, height, source, sx, sy, rop); // nothing to sample
+    const std::optional<Drawable> to = drawable(hdc);
+    const std::optional<Drawable> src = drawable(source);
+    if (!to || !src)
+        return false;
+    const raster::Rect visible = raster::normalisedRect(x, y, width, height).intersected(to->surface.bounds());
+    std::vector<uint32_t> sampled = raster::resample(
+        src->surface, {sx, sy, sourceWidth, sourceHeight, x, y, width, height}, visible, to->dc->stretchMode);
+    if (sampled.empty())
+        return true;
+    const raster::BlitSource from{{sampled.data(), visible.width(), visible.height(), visible.width()}, 0, 0};
+    return blitOnto(*to, code, visible, &from);
+}
+
+COLORREF GetPixel(HDC hdc, int x, int y)
+{
+    const std::optional<Drawable> d = drawable(hdc);
+    if (!d || x < 0 || y < 0 || x >= d->surface.width || y >= d->surface.height)
+        return CLR_INVALID;
+    return raster::colourFromPixel(d->surface.row(y)[x]);
+}
+
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour)
+{
+    const std::optional<Drawable> d = drawable(hdc);
+    if (!d || x < 0 || y < 0 || x >= d->surface.width || y >= d->surface.height)
+        return CLR_INVALID;
+    d->surface.row(y)[x] = raster::pixelFromColour(colour);
+    markChanged(*d->dc, {x, y, x + 1, y + 1});
+    return colour & 0xFFFFFF;
+}
+
+} // namespace gdi

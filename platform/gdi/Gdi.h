@@ -1,0 +1,93 @@
+#pragma once
+
+#include "platform/gdi/Types.h"
+
+#include <QImage>
+
+class QWidget;
+
+// Our own software implementation of the graphics calls the bitmap class makes, over plain pixel
+// buffers. Every call names its objects by handle; a call with a handle that names nothing, or
+// the wrong kind of object, fails quietly and changes nothing, and reports failure the way the
+// platform does (0, false or CLR_INVALID).
+namespace gdi {
+
+// Device contexts. A memory DC draws on the bitmap selected into it; a new one holds a 1 x 1
+// stock bitmap, which is nothing to draw on. GetDC(0) is the screen: it has the screen's
+// capabilities and nothing to draw on.
+// GetDC(window) draws on the window's client area, which shows it.
+HDC CreateCompatibleDC(HDC hdc);
+bool DeleteDC(HDC hdc);
+HDC GetDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC hdc);
+// Puts a bitmap, brush, pen or font into a DC; returns what it displaced, 0 on failure.
+HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object);
+HGDIOBJ GetCurrentObject(HDC hdc, uint32_t objectType);
+
+int SetBkMode(HDC hdc, int mode); // previous mode, 0 on failure
+int GetBkMode(HDC hdc);
+COLORREF SetBkColor(HDC hdc, COLORREF colour); // previous colour, CLR_INVALID on failure
+COLORREF GetBkColor(HDC hdc);
+COLORREF SetTextColor(HDC hdc, COLORREF colour);
+COLORREF GetTextColor(HDC hdc);
+bool MoveToEx(HDC hdc, int x, int y, POINT* previous);
+bool GetCurrentPositionEx(HDC hdc, POINT* position);
+bool SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous);
+bool GetBrushOrgEx(HDC hdc, POINT* origin);
+int SetStretchBltMode(HDC hdc, int mode); // previous mode, 0 on failure
+int GetStretchBltMode(HDC hdc);
+bool SetColorAdjustment(HDC hdc, const COLORADJUSTMENT* adjustment);
+bool GetColorAdjustment(HDC hdc, COLORADJUSTMENT* adjustment);
+int GetDeviceCaps(HDC hdc, int index);
+
+// Objects.
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height); // 32-bit, black
+HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
+HPEN CreatePenIndirect(const LOGPEN* pen);
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+HGDIOBJ GetStockObject(int id);
+bool DeleteObject(HGDIOBJ object);
+int GetObjectA(HGDIOBJ object, int size, void* record); // bytes written, 0 on failure
+uint32_t GetObjectType(HGDIOBJ object); // 0 when the handle names nothing
+
+// Raster operations: any of the 256 ternary codes (raster/Rop3.h), with the DC's brush as the
+// pattern. StretchBlt samples by the destination DC's stretch mode.
+bool PatBlt(HDC hdc, int x, int y, int width, int height, uint32_t rop);
+bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, uint32_t rop);
+bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
+                int sourceHeight, uint32_t rop);
+COLORREF GetPixel(HDC hdc, int x, int y);
+COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour);
+
+// Lines and text.
+bool Polyline(HDC hdc, const POINT* points, int count);
+int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format);
+
+// The system.
+COLORREF GetSysColor(int index);
+uint32_t GetTickCount();
+void Sleep(uint32_t milliseconds);
+void DoEvents(); // handles the window events that are waiting, then returns
+
+// Program windows. The handle of a widget (made on first use, gone with the widget), and the
+// widget's own DC, which lives as long as the widget and needs no release.
+HWND windowHandle(QWidget* widget);
+HDC windowDC(QWidget* widget);
+
+// For tests and diagnostics: how many objects of each kind are alive, and a DC's pixels.
+struct HandleStats {
+    int live = 0;
+    int dcs = 0;
+    int bitmaps = 0;
+    int brushes = 0;
+    int pens = 0;
+    int fonts = 0;
+    int windows = 0;
+    int tableSize = 0; // slots in the table, used or not
+
+    bool operator==(const HandleStats&) const = default;
+};
+HandleStats handleStats();
+QImage snapshot(HDC hdc); // a copy; null when the DC has nothing to draw on
+
+} // namespace gdi

@@ -1,0 +1,89 @@
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/Objects.h"
+#include "platform/gdi/Painter.h"
+
+#include <QPolygon>
+
+#include <cstdlib>
+
+namespace gdi {
+
+using namespace detail;
+
+namespace {
+
+Qt::PenStyle lineStyle(uint32_t style)
+{
+    switch (style & PS_STYLE_MASK) {
+    case PS_DASH: return Qt::DashLine;
+    case PS_DOT: return Qt::DotLine;
+    case PS_DASHDOT: return Qt::DashDotLine;
+    case PS_DASHDOTDOT: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+
+Qt::PenCapStyle capStyle(uint32_t style)
+{
+    switch (style & PS_ENDCAP_MASK) {
+    case PS_ENDCAP_SQUARE: return Qt::SquareCap;
+    case PS_ENDCAP_FLAT: return Qt::FlatCap;
+    default: return Qt::RoundCap;
+    }
+}
+
+Qt::PenJoinStyle joinStyle(uint32_t style)
+{
+    switch (style & PS_JOIN_MASK) {
+    case PS_JOIN_BEVEL: return Qt::BevelJoin;
+    case PS_JOIN_MITER: return Qt::MiterJoin;
+    default: return Qt::RoundJoin;
+    }
+}
+
+// A cosmetic pen, or a geometric one no wider than a pixel, draws the platform's thin line: one
+// pixel wide and without its last pixel, so lines drawn end to end never cover a pixel twice.
+// Qt's one-pixel pen with a flat cap leaves the last pixel out the same way.
+QPen qpenFor(const LOGPEN& record)
+{
+    const bool geometric = (record.lopnStyle & PS_TYPE_MASK) == PS_GEOMETRIC;
+    const int width = geometric ? std::abs(record.lopnWidth.x) : 1;
+    QPen pen(qcolor(record.lopnColor));
+    pen.setStyle(lineStyle(record.lopnStyle));
+    if (width <= 1) {
+        pen.setWidth(0);
+        pen.setCapStyle(Qt::FlatCap);
+        return pen;
+    }
+    pen.setWidth(width);
+    pen.setCapStyle(capStyle(record.lopnStyle));
+    pen.setJoinStyle(joinStyle(record.lopnStyle));
+    return pen;
+}
+
+} // namespace
+
+bool Polyline(HDC hdc, const POINT* points, int count)
+{
+    DeviceContext* dc = dcOf(hdc);
+    const Pen* pen = dc ? handles().find<Pen>(dc->pen) : nullptr;
+    if (!pen || !points || count < 2)
+        return false;
+    if ((pen->record.lopnStyle & PS_STYLE_MASK) == PS_NULL)
+        return true;
+    DcPainter drawing(*dc);
+    if (!drawing.isActive())
+        return false;
+    QPainter& p = drawing.painter();
+    p.setPen(qpenFor(pen->record));
+    // Gaps of a dashed line show the background colour unless the background is transparent.
+    p.setBackgroundMode(dc->bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(qcolor(dc->bkColor));
+    QPolygon polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << QPoint(points[i].x, points[i].y);
+    p.drawPolyline(polygon);
+    return true;
+}
+
+} // namespace gdi

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "platform/gdi/HandleTable.h"
+#include "platform/gdi/Types.h"
+#include "platform/gdi/raster/Pattern.h"
+#include "platform/gdi/raster/Surface.h"
+
+#include <QFont>
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+#include <vector>
+
+// The objects behind the handles, for the layer's own use.
+namespace gdi::detail {
+
+class ClientSurface;
+
+struct Bitmap : Object {
+    static constexpr Kind kKind = Kind::Bitmap;
+    Bitmap(int w, int h) : Object(kKind), width(w), height(h), pixels(static_cast<size_t>(w) * h, raster::kOpaque) {}
+
+    raster::Surface surface() { return {pixels.data(), width, height, width}; }
+
+    int width;
+    int height;
+    std::vector<uint32_t> pixels; // Format_RGB32, rows of `width` pixels, black when created
+    HDC selectedInto = 0; // a bitmap lives in one memory DC at a time (except the stock one)
+};
+
+struct Brush : Object {
+    static constexpr Kind kKind = Kind::Brush;
+    explicit Brush(const LOGBRUSH& r) : Object(kKind), record(r) {}
+    LOGBRUSH record;
+};
+
+struct Pen : Object {
+    static constexpr Kind kKind = Kind::Pen;
+    explicit Pen(const LOGPEN& r) : Object(kKind), record(r) {}
+    LOGPEN record;
+};
+
+struct Font : Object {
+    static constexpr Kind kKind = Kind::Font;
+    explicit Font(const LOGFONTA& r) : Object(kKind), record(r) {}
+    LOGFONTA record;
+    std::optional<QFont> qfont; // made on first use, when a GUI application surely exists
+};
+
+// A program window known to the layer: its client area can be drawn on through a DC.
+struct Window : Object {
+    static constexpr Kind kKind = Kind::Window;
+    Window() : Object(kKind) {}
+    QPointer<QWidget> widget;
+    QPointer<ClientSurface> surface; // made by the first DC of the window
+    HDC ownDC = 0;
+};
+
+struct DeviceContext : Object {
+    static constexpr Kind kKind = Kind::DC;
+    enum class Type { Memory, Screen, Window };
+    explicit DeviceContext(Type t) : Object(kKind), type(t) {}
+
+    Type type;
+    HWND window = 0; // Window type: whose client area
+    bool own = false; // the window's own DC: released with the window, not by ReleaseDC
+
+    HBITMAP bitmap = 0; // Memory type only
+    Bitmap* bitmapObject = nullptr;
+    HBRUSH brush = 0;
+    HPEN pen = 0;
+    HFONT font = 0;
+
+    int bkMode = OPAQUE;
+    COLORREF bkColor = RGB(255, 255, 255);
+    COLORREF textColor = RGB(0, 0, 0);
+    POINT position;
+    POINT brushOrigin;
+    int stretchMode = BLACKONWHITE;
+    COLORADJUSTMENT adjustment;
+};
+
+DeviceContext* dcOf(HDC hdc);
+// The pixels a DC draws on: the selected bitmap, or the window's client area; none for the screen.
+std::optional<raster::Surface> targetOf(const DeviceContext& dc);
+// Tells a window that part of its client area was drawn on, so it shows it.
+void markChanged(const DeviceContext& dc, const raster::Rect& area);
+// The selected brush as a pattern, with the DC's background mode, colour and brush origin.
+raster::Pattern patternOf(const DeviceContext& dc);
+
+// Deletes any kind of DC, letting go of what is selected into it.
+void destroyDC(HDC hdc);
+
+// Stock objects by the platform's numbers, plus the 1 x 1 bitmap every new memory DC holds.
+HGDIOBJ stockObject(int id);
+HBITMAP stockBitmap();
+
+} // namespace gdi::detail

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/gdi/raster/Surface.h"
+
+#include <vector>
+
+namespace gdi::raster {
+
+// A rectangle given as corner and extent; a negative extent runs from x + w up to x - 1.
+Rect normalisedRect(int x, int y, int w, int h);
+
+// The source rectangle (sx, sy, sw, sh) mapped onto the destination rectangle (dx, dy, dw, dh).
+// Where the signs of the widths (or heights) differ the picture is mirrored on that axis.
+struct StretchMap {
+    int sx, sy, sw, sh;
+    int dx, dy, dw, dh;
+};
+
+// The pixels of `visible` (destination coordinates, inside the destination rectangle) as the
+// stretch mode samples them, row by row in a buffer of visible's size. Each destination pixel
+// stands for a box of source pixels: black-on-white keeps the AND of the box (black wins),
+// white-on-black the OR (white wins), halftone the average colour; colour-on-colour and any
+// other mode take the box's first pixel. Source pixels outside the source repeat its edge.
+std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const Rect& visible, int mode);
+
+} // namespace gdi::raster

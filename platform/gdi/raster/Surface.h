@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace gdi::raster {
+
+// Pixels are 0xFFRRGGBB words, as QImage::Format_RGB32 lays them out. The top byte is always
+// 0xFF: every writer sets it, so a QImage wrapping the buffer stays valid after any raster code.
+constexpr uint32_t kOpaque = 0xFF000000;
+
+// A COLORREF (red in the low byte, top byte ignored) as a pixel, and back.
+constexpr uint32_t pixelFromColour(uint32_t colour)
+{
+    return kOpaque | (colour & 0xFF) << 16 | (colour & 0xFF00) | (colour >> 16 & 0xFF);
+}
+constexpr uint32_t colourFromPixel(uint32_t pixel)
+{
+    return (pixel >> 16 & 0xFF) | (pixel & 0xFF00) | (pixel & 0xFF) << 16;
+}
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0; // exclusive
+    int bottom = 0; // exclusive
+
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    Rect intersected(const Rect& o) const;
+    bool intersects(const Rect& o) const { return !intersected(o).empty(); }
+};
+
+// A view of pixel rows owned by someone else (a bitmap, a window's client area, a scratch buffer).
+struct Surface {
+    uint32_t* bits = nullptr;
+    int width = 0;
+    int height = 0;
+    ptrdiff_t stride = 0; // pixels from one row to the next
+
+    uint32_t* row(int y) const { return bits + y * stride; }
+    Rect bounds() const { return {0, 0, width, height}; }
+};
+
+} // namespace gdi::raster

@@ -1,0 +1,315 @@
+// The ternary raster operations, brushes, clipping and stretching, on exact pixels.
+#include "platform/gdi/Gdi.h"
+#include "platform/gdi/raster/Raster.h"
+#include "tests/support/Canvas.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <random>
+
+using testing::Canvas;
+
+namespace {
+
+// Switches the fast paths for one test and back on after it.
+class FastPaths {
+public:
+    explicit FastPaths(bool on) { gdi::raster::setFastPathsEnabled(on); }
+    ~FastPaths() { gdi::raster::setFastPathsEnabled(true); }
+};
+
+// A brush selected into a DC for one scope.
+class ScopedBrush : public testing::Selected {
+public:
+    ScopedBrush(gdi::HDC dc, const gdi::LOGBRUSH& record) : Selected(dc, gdi::CreateBrushIndirect(&record)) {}
+};
+
+gdi::LOGBRUSH solid(gdi::COLORREF c) { return {gdi::BS_SOLID, c, 0}; }
+uint32_t ropOf(int code) { return static_cast<uint32_t>(code) << 16; }
+
+// A picture in text: '#' is `ink`, anything else `paper`.
+QImage picture(const QStringList& rows, QRgb ink, QRgb paper)
+{
+    QImage image(static_cast<int>(rows.first().size()), static_cast<int>(rows.size()), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, rows[y][x] == u'#' ? ink : paper);
+    return image;
+}
+
+} // namespace
+
+class TestRaster : public QObject {
+    Q_OBJECT
+private slots:
+    void everyCodeFollowsItsTruthTable_data();
+    void everyCodeFollowsItsTruthTable();
+    void fastPathsMatchTheGenericPath_data();
+    void fastPathsMatchTheGenericPath();
+    void copiesAreClippedToBothSurfaces();
+    void overlappingCopiesWithinOneBitmap_data();
+    void overlappingCopiesWithinOneBitmap();
+    void hatchedBrushes_data();
+    void hatchedBrushes();
+    void brushOriginMovesThePattern();
+    void hollowBrushPaintsNothing();
+    void patBltTakesNegativeExtentsAndRefusesSourceCodes();
+    void stretchModesWhenShrinking_data();
+    void stretchModesWhenShrinking();
+    void stretchingMirrorsAndEnlarges();
+};
+
+void TestRaster::everyCodeFollowsItsTruthTable_data()
+{
+    QTest::addColumn<bool>("fastPaths");
+    QTest::newRow("with fast paths") << true;
+    QTest::newRow("generic path only") << false;
+}
+
+// Each code against its definition: bit (P * 4 + S * 2 + D) of the code is the result bit, for
+// each of the 24 colour bits of random pixels, with a brush and its complement so that every bit
+// of the pattern is tried both ways.
+void TestRaster::everyCodeFollowsItsTruthTable()
+{
+    QFETCH(bool, fastPaths);
+    const FastPaths switched(fastPaths);
+    std::mt19937 random(1234);
+    Canvas source(16, 16), target(16, 16);
+    source.randomise(random);
+    QStringList failures;
+    for (int code = 0; code < 256; ++code) {
+        const gdi::COLORREF p0 = random() & 0xFFFFFF;
+        for (const gdi::COLORREF p : {p0, ~p0 & 0xFFFFFF}) {
+            target.randomise(random);
+            std::vector<gdi::COLORREF> before;
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x)
+                    before.push_back(target.at(x, y));
+            const ScopedBrush brush(target.dc(), solid(p));
+            QVERIFY(gdi::BitBlt(target.dc(), 0, 0, 16, 16, source.dc(), 0, 0, ropOf(code)));
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 16; ++x) {
+                    const gdi::COLORREF s = source.at(x, y), d = before[y * 16 + x], result = target.at(x, y);
+                    gdi::COLORREF expected = 0;
+                    for (int bit = 0; bit < 24; ++bit) {
+                        const int index = (p >> bit & 1) << 2 | (s >> bit & 1) << 1 | (d >> bit & 1);
+                        expected |= static_cast<gdi::COLORREF>(code >> index & 1) << bit;
+                    }
+                    if (result != expected && failures.size() < 5)
+                        failures << QStringLiteral("code %1 at (%2,%3): %4, expected %5")
+                                        .arg(code, 2, 16, QLatin1Char('0'))
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(result, 6, 16)
+                                        .arg(expected, 6, 16);
+                }
+            // Whatever the code did to the top byte, the buffer stays valid RGB32 (top byte 0xFF).
+            gdi::BITMAP info;
+            QVERIFY(gdi::GetObjectA(target.bitmap(), sizeof info, &info) > 0);
+            const auto* words = static_cast<const uint32_t*>(info.bmBits);
+            QVERIFY(std::all_of(words, words + 256, [](uint32_t w) { return w >> 24 == 0xFF; }));
+        }
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+}
+
+void TestRaster::fastPathsMatchTheGenericPath_data()
+{
+    QTest::addColumn<int>("code");
+    for (uint8_t code : gdi::raster::fastPathCodes())
+        QTest::addRow("%02X", code) << int(code);
+}
+
+// Every fast path gives exactly what the generic path gives, over random pixels: a clipped blit
+// between two bitmaps, overlapping blits within one bitmap in both directions, and hatched
+// brushes on both backgrounds (which a fast path must leave to the generic path).
+void TestRaster::fastPathsMatchTheGenericPath()
+{
+    QFETCH(int, code);
+    struct Case {
+        const char* name;
+        bool sameBitmap;
+        int x, y, w, h, sx, sy;
+        uint32_t brushStyle;
+        int bkMode;
+    };
+    const Case cases[] = {
+        {"between bitmaps, clipped", false, -3, 2, 40, 9, 1, 0, gdi::BS_SOLID, gdi::OPAQUE},
+        {"odd width", false, 5, 1, 13, 7, 2, 3, gdi::BS_SOLID, gdi::OPAQUE},
+        {"overlap, moving right and down", true, 3, 2, 20, 12, 0, 0, gdi::BS_SOLID, gdi::OPAQUE},
+        {"overlap, moving left and up", true, 0, 0, 20, 12, 3, 2, gdi::BS_SOLID, gdi::OPAQUE},
+        {"hatched, opaque", false, 1, 1, 21, 13, 0, 0, gdi::BS_HATCHED, gdi::OPAQUE},
+        {"hatched, transparent", false, 1, 1, 21, 13, 0, 0, gdi::BS_HATCHED, gdi::TRANSPARENT},
+    };
+    for (const Case& c : cases) {
+        QImage results[2];
+        for (bool fast : {true, false}) {
+            const FastPaths switched(fast);
+            std::mt19937 random(99);
+            Canvas source(23, 17), target(23, 17);
+            source.randomise(random);
+            target.randomise(random);
+            gdi::SetBkMode(target.dc(), c.bkMode);
+            gdi::SetBkColor(target.dc(), 0x3366CC);
+            gdi::SetBrushOrgEx(target.dc(), 3, 1, nullptr);
+            const ScopedBrush brush(target.dc(), {c.brushStyle, 0xA0B0C0, gdi::HS_DIAGCROSS});
+            const gdi::HDC from = c.sameBitmap ? target.dc() : source.dc();
+            QVERIFY(gdi::BitBlt(target.dc(), c.x, c.y, c.w, c.h, from, c.sx, c.sy, ropOf(code)));
+            results[fast ? 0 : 1] = gdi::snapshot(target.dc());
+        }
+        QVERIFY2(results[0] == results[1], c.name);
+    }
+}
+
+void TestRaster::copiesAreClippedToBothSurfaces()
+{
+    Canvas target(6, 6, 0xFFFFFF), source(4, 4, 0x000000);
+    // The source has three columns and rows from (1, 1) on; they land at (3, 3) to (5, 5).
+    QVERIFY(gdi::BitBlt(target.dc(), 3, 3, 6, 6, source.dc(), 1, 1, gdi::SRCCOPY));
+    const QImage expected = picture({"......", "......", "......", "...###", "...###", "...###"}, qRgb(0, 0, 0),
+                                    qRgb(255, 255, 255));
+    QCOMPARE(gdi::snapshot(target.dc()), expected);
+    // Entirely outside either surface: nothing changes, and that is no failure.
+    QVERIFY(gdi::BitBlt(target.dc(), 0, 0, 2, 2, source.dc(), 10, 10, gdi::SRCCOPY));
+    QVERIFY(gdi::BitBlt(target.dc(), -5, 0, 5, 2, source.dc(), 0, 0, gdi::SRCCOPY));
+    QCOMPARE(gdi::snapshot(target.dc()), expected);
+}
+
+void TestRaster::overlappingCopiesWithinOneBitmap_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("sx");
+    QTest::addColumn<QList<int>>("expected");
+    QTest::newRow("to the right") << 2 << 0 << QList<int>{0, 1, 0, 1, 2, 3, 4, 5, 6, 7};
+    QTest::newRow("to the left") << 0 << 2 << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 8, 9};
+}
+
+void TestRaster::overlappingCopiesWithinOneBitmap()
+{
+    QFETCH(int, x);
+    QFETCH(int, sx);
+    QFETCH(QList<int>, expected);
+    Canvas row(10, 1);
+    row.paint([](int i, int) { return static_cast<gdi::COLORREF>(i); });
+    QVERIFY(gdi::BitBlt(row.dc(), x, 0, 8, 1, row.dc(), sx, 0, gdi::SRCCOPY));
+    QList<int> got;
+    for (int i = 0; i < 10; ++i)
+        got << static_cast<int>(row.at(i, 0));
+    QCOMPARE(got, expected);
+}
+
+void TestRaster::hatchedBrushes_data()
+{
+    QTest::addColumn<uint32_t>("hatch");
+    QTest::addColumn<QStringList>("rows");
+    const QString blank = QStringLiteral("........");
+    QTest::newRow("horizontal") << gdi::HS_HORIZONTAL
+                                << QStringList{blank, blank, blank, "########", blank, blank, blank, blank};
+    QTest::newRow("vertical") << gdi::HS_VERTICAL << QStringList(8, QStringLiteral("...#...."));
+    QTest::newRow("falling diagonal") << gdi::HS_FDIAGONAL
+                                      << QStringList{"#.......", ".#......", "..#.....", "...#....", "....#...",
+                                                     ".....#..", "......#.", ".......#"};
+    QTest::newRow("rising diagonal") << gdi::HS_BDIAGONAL
+                                     << QStringList{".......#", "......#.", ".....#..", "....#...", "...#....",
+                                                    "..#.....", ".#......", "#......."};
+    QTest::newRow("cross") << gdi::HS_CROSS
+                           << QStringList{"...#....", "...#....", "...#....", "########", "...#....", "...#....",
+                                          "...#....", "...#...."};
+    QTest::newRow("diagonal cross") << gdi::HS_DIAGCROSS
+                                    << QStringList{"#......#", ".#....#.", "..#..#..", "...##...", "...##...",
+                                                   "..#..#..", ".#....#.", "#......#"};
+}
+
+// The lines are drawn in the brush colour; the gaps take the background colour on an opaque
+// background and keep what was there on a transparent one.
+void TestRaster::hatchedBrushes()
+{
+    QFETCH(uint32_t, hatch);
+    QFETCH(QStringList, rows);
+    for (int mode : {gdi::OPAQUE, gdi::TRANSPARENT}) {
+        Canvas canvas(8, 8, 0xFF0000); // blue
+        gdi::SetBkMode(canvas.dc(), mode);
+        gdi::SetBkColor(canvas.dc(), 0x00FF00);
+        const ScopedBrush brush(canvas.dc(), {gdi::BS_HATCHED, 0x0000FF, hatch});
+        QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 8, 8, gdi::PATCOPY));
+        const QRgb gap = mode == gdi::OPAQUE ? qRgb(0, 255, 0) : qRgb(0, 0, 255);
+        QCOMPARE(gdi::snapshot(canvas.dc()), picture(rows, qRgb(255, 0, 0), gap));
+    }
+}
+
+void TestRaster::brushOriginMovesThePattern()
+{
+    Canvas canvas(8, 8, 0xFFFFFF);
+    const ScopedBrush brush(canvas.dc(), {gdi::BS_HATCHED, 0, gdi::HS_CROSS});
+    gdi::POINT previous;
+    QVERIFY(gdi::SetBrushOrgEx(canvas.dc(), 2, 1, &previous));
+    QCOMPARE(previous.x, 0);
+    QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 8, 8, gdi::PATCOPY));
+    const QString column = QStringLiteral(".....#..");
+    QCOMPARE(gdi::snapshot(canvas.dc()), picture({column, column, column, column, "########", column, column, column},
+                                                 qRgb(0, 0, 0), qRgb(255, 255, 255)));
+}
+
+void TestRaster::hollowBrushPaintsNothing()
+{
+    Canvas canvas(4, 4, 0x123456);
+    const QImage before = gdi::snapshot(canvas.dc());
+    const ScopedBrush brush(canvas.dc(), {gdi::BS_HOLLOW, 0xFFFFFF, 0});
+    QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 4, 4, gdi::PATCOPY));
+    QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 4, 4, gdi::PATINVERT));
+    QCOMPARE(gdi::snapshot(canvas.dc()), before);
+    // A code that ignores the brush still works.
+    QVERIFY(gdi::PatBlt(canvas.dc(), 0, 0, 4, 4, gdi::BLACKNESS));
+    QCOMPARE(canvas.at(3, 3), 0u);
+}
+
+void TestRaster::patBltTakesNegativeExtentsAndRefusesSourceCodes()
+{
+    Canvas canvas(8, 3, 0xFFFFFF);
+    // From x = 6 three pixels to the left: columns 3 to 5.
+    QVERIFY(gdi::PatBlt(canvas.dc(), 6, 0, -3, 1, gdi::BLACKNESS));
+    QVERIFY(!gdi::PatBlt(canvas.dc(), 0, 1, 8, 1, gdi::SRCCOPY));
+    QCOMPARE(gdi::snapshot(canvas.dc()),
+             picture({"...###..", "........", "........"}, qRgb(0, 0, 0), qRgb(255, 255, 255)));
+}
+
+void TestRaster::stretchModesWhenShrinking_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<uint32_t>("expected");
+    QTest::newRow("black on white keeps black") << gdi::BLACKONWHITE << 0x000000u;
+    QTest::newRow("white on black keeps white") << gdi::WHITEONBLACK << 0xFFFFFFu;
+    QTest::newRow("colour on colour takes one pixel") << gdi::COLORONCOLOR << 0x000000u;
+    QTest::newRow("halftone averages") << gdi::HALFTONE << 0x808080u;
+}
+
+void TestRaster::stretchModesWhenShrinking()
+{
+    QFETCH(int, mode);
+    QFETCH(uint32_t, expected);
+    Canvas source(2, 2), target(1, 1, 0x0000FF);
+    source.paint([](int x, int) { return x == 0 ? 0x000000u : 0xFFFFFFu; });
+    QVERIFY(gdi::SetStretchBltMode(target.dc(), mode) != 0);
+    QCOMPARE(gdi::GetStretchBltMode(target.dc()), mode);
+    QVERIFY(gdi::StretchBlt(target.dc(), 0, 0, 1, 1, source.dc(), 0, 0, 2, 2, gdi::SRCCOPY));
+    QCOMPARE(target.at(0, 0), expected);
+}
+
+void TestRaster::stretchingMirrorsAndEnlarges()
+{
+    Canvas source(3, 1), target(6, 2, 0xFFFFFF);
+    source.paint([](int x, int) { return static_cast<gdi::COLORREF>(x + 1); });
+    // Twice as wide and mirrored (the widths' signs differ): 3 3 2 2 1 1 on both rows.
+    QVERIFY(gdi::StretchBlt(target.dc(), 6, 0, -6, 2, source.dc(), 0, 0, 3, 1, gdi::SRCCOPY));
+    const QList<gdi::COLORREF> expected{3, 3, 2, 2, 1, 1};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 6; ++x)
+            QCOMPARE(target.at(x, y), expected[x]);
+    // An unknown stretch mode is refused and the DC keeps its own.
+    QCOMPARE(gdi::SetStretchBltMode(target.dc(), 5), 0);
+    QCOMPARE(gdi::GetStretchBltMode(target.dc()), gdi::BLACKONWHITE);
+}
+
+QTEST_MAIN(TestRaster)
+#include "tst_raster.moc"
