@@ -4,11 +4,14 @@
 #include "workbench/Module1.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 int main(int argc, char* argv[])
 {
     resources::init();
     forms::loadFontAliases();
+    // The embedded web engine reports its set-up on every start; users need not see that.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zenvortali"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
