@@ -5,7 +5,9 @@
 
 #include "graphics/frmAboutScreen.h"
 #include "platform/forms/Timer.h"
+#include "platform/gdi/Clock.h"
 #include "tests/support/Navigating.h"
+#include "tests/support/TestSupport.h"
 
 namespace testing {
 
@@ -29,5 +31,18 @@ inline void runFrames(frmAboutScreen& w, int frames)
 }
 
 inline int scrollY() { return frmAboutScreen::scroller().intY.value(); }
+
+// One test's stage: message boxes and the program's end recorded, an empty car database for the
+// main window, a clock that moves only when told (so no frame waits for real), and the about
+// screen opened from the main window with its frames left to the test.
+struct AboutStage {
+    explicit AboutStage(uint32_t start = 1000) : clock(start), about(openAboutScreen()) {}
+
+    Sandbox sandbox;
+    CarDatabaseFixture db;
+    gdi::ManualClock clock;
+    gdi::ScopedClock scoped{clock};
+    frmAboutScreen& about;
+};
 
 } // namespace testing

@@ -7,7 +7,6 @@
 #include "platform/gdi/Gdi.h"
 #include "tests/graphics/AboutTesting.h"
 #include "tests/support/Canvas.h"
-#include "tests/support/TestSupport.h"
 
 #include <QFontMetrics>
 #include <QTest>
@@ -18,7 +17,6 @@
 
 using testing::forgetScroller;
 using testing::inkBounds;
-using testing::openAboutScreen;
 using testing::runFrames;
 using testing::scrollY;
 
@@ -79,11 +77,8 @@ private slots:
 
     void theFirstFrameShowsOnlyTheBackground()
     {
-        testing::Sandbox sandbox;
-        testing::CarDatabaseFixture db;
-        gdi::ManualClock clock(1000);
-        const gdi::ScopedClock scoped(clock);
-        frmAboutScreen& w = openAboutScreen();
+        testing::AboutStage stage;
+        frmAboutScreen& w = stage.about;
         const gdi::HDC dc = markedWindowDC(w);
 
         w.timText_Timer();
@@ -107,11 +102,8 @@ private slots:
     {
         QFETCH(QFont, font);
         QFETCH(int, textHeight);
-        testing::Sandbox sandbox;
-        testing::CarDatabaseFixture db;
-        gdi::ManualClock clock(1000);
-        const gdi::ScopedClock scoped(clock);
-        frmAboutScreen& w = openAboutScreen();
+        testing::AboutStage stage;
+        frmAboutScreen& w = stage.about;
         if (font != QFont())
             w.picText->setFont(font); // the template is read afresh by every frame
 
@@ -150,15 +142,13 @@ private slots:
         QFETCH(uint32_t, start);
         QFETCH(uint32_t, frameTime);
         QFETCH(uint32_t, pause);
-        testing::Sandbox sandbox;
-        testing::CarDatabaseFixture db;
-        gdi::ManualClock clock(start);
-        const gdi::ScopedClock scoped(clock);
-        frmAboutScreen& w = openAboutScreen();
+        testing::AboutStage stage(start);
+        frmAboutScreen& w = stage.about;
+        const gdi::ManualClock& clock = stage.clock;
 
         w.timText_Timer(); // the first frame takes no time at all: a full pause
         QCOMPARE(clock.sleeps(), std::vector<uint32_t>{50});
-        clock.advance(frameTime);
+        stage.clock.advance(frameTime);
         w.timText_Timer();
         QCOMPARE(clock.sleeps().back(), pause);
         // The next frame counts from the end of this one.
@@ -167,11 +157,8 @@ private slots:
 
     void textTakesTheFadeColourAndNothingElseIsDrawn()
     {
-        testing::Sandbox sandbox;
-        testing::CarDatabaseFixture db;
-        gdi::ManualClock clock(1000);
-        const gdi::ScopedClock scoped(clock);
-        frmAboutScreen& w = openAboutScreen();
+        testing::AboutStage stage;
+        frmAboutScreen& w = stage.about;
         const gdi::HDC dc = markedWindowDC(w);
 
         runFrames(w, 1 + 229); // the credits' first line at the frame's top
@@ -209,11 +196,8 @@ private slots:
 
     void tenThousandFramesLeaveNothingBehind()
     {
-        testing::Sandbox sandbox;
-        testing::CarDatabaseFixture db;
-        gdi::ManualClock clock(1000);
-        const gdi::ScopedClock scoped(clock);
-        frmAboutScreen& w = openAboutScreen();
+        testing::AboutStage stage;
+        frmAboutScreen& w = stage.about;
 
         w.timText_Timer();
         const gdi::HandleStats handles = gdi::handleStats();
@@ -226,7 +210,7 @@ private slots:
         // 9,999 frames after the first: whole passes, then some frames into the next.
         const int pass = 229 + textHeight() + 1;
         QCOMPARE(scrollY(), 229 - 9999 % pass);
-        QCOMPARE(clock.sleeps().size(), std::size_t{10000});
+        QCOMPARE(stage.clock.sleeps().size(), std::size_t{10000});
     }
 };
 
