@@ -1,5 +1,6 @@
 #include "workbench/ana.h"
 
+#include "graphics/frmAboutScreen.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Image.h"
@@ -79,7 +80,7 @@ const NavigationRow kNavigation[] = {
     {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
     {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, &ana::lvButtons_H3_Click},
     {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, &ana::lvButtons_H7_Click},
-    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, nullptr},
+    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, &ana::lvButtons_H6_Click},
 };
 
 // The modification grid, in catalogue order: three rows of two pairs.
@@ -194,6 +195,8 @@ ana::ana()
     forms::on(cboCourses, &controls::ComboBox::Click, this, &ana::cboCourses_Click);
     forms::on(lvButtons_H9, &controls::lvButtons_H::Click, this, &ana::lvButtons_H9_Click);
     forms::on(data, &data::DataControl::Reposition, this, &ana::data_Reposition);
+    // The about screen shows the main window again when it closes.
+    frmAboutScreen::setMainWindow([]() -> forms::Form& { return forms::instance<ana>(); });
 }
 
 ana::~ana() = default;
@@ -335,5 +338,6 @@ void ana::lvButtons_H4_Click() { workbench::openWindow<nedir>(); }
 void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }
 void ana::lvButtons_H3_Click() { workbench::openWindow<sozluk>(); }
 void ana::lvButtons_H7_Click() { workbench::openWindow<surus>(); }
+void ana::lvButtons_H6_Click() { workbench::openWindowInstead<frmAboutScreen>(*this); }
 
 void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }

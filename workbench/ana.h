@@ -59,6 +59,7 @@ public:
     void lvButtons_H10_Click();
     void lvButtons_H3_Click();
     void lvButtons_H7_Click();
+    void lvButtons_H6_Click();
     void Label11_Click();
 
     controls::PictureBox* Picture3;

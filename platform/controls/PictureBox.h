@@ -12,6 +12,7 @@ class PictureBox : public Image {
 public:
     explicit PictureBox(QWidget* parent, const QColor& back = Qt::transparent, bool border = false);
 
+    QColor BackColor() const { return back_; }
     void setBackColor(const QColor& c);
 
 protected:
