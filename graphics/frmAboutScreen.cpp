@@ -6,6 +6,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/forms/Guard.h"
+#include "platform/vb/DateText.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/Timer.h"
@@ -139,7 +140,6 @@ void frmAboutScreen::buildDescriptionFrame()
     Image2 = new controls::Image(Frame1, kPortrait);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setCursor(Qt::PointingHandCursor);
-    Image2->setToolTip(QStringLiteral("Soru Sormak istersen resime tıkla"));
     place(Image2, 240, 360, 3000, 2460);
     forms::on(Image2, &controls::Image::Click, this, &frmAboutScreen::Image2_Click);
 
@@ -237,8 +237,8 @@ void frmAboutScreen::zenvortali3_Click() { answer(zenvortali3); }
 void frmAboutScreen::site_Click() { answer(site); }
 void frmAboutScreen::tshirt_Click() { answer(tshirt); }
 void frmAboutScreen::tolvek_Click() { answer(tolvek); }
-void frmAboutScreen::saat_Click() { say(QLocale::system().toString(QTime::currentTime(), QLocale::ShortFormat)); }
-void frmAboutScreen::tarih_Click() { say(QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)); }
+void frmAboutScreen::saat_Click() { say(vb::CStr(QTime::currentTime())); }
+void frmAboutScreen::tarih_Click() { say(vb::CStr(QDate::currentDate())); }
 void frmAboutScreen::sevdigin_Click() { answer(sevdigin); }
 void frmAboutScreen::neyapa_Click() { answer(neyapa); }
 void frmAboutScreen::siteee_Click() { answer(siteee); }

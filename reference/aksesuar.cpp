@@ -9,6 +9,7 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
+#include "workbench/shared/DesignControls.h"
 #include "resources/Resources.h"
 #include "workbench/shared/DesktopBrowser.h"
 
@@ -242,9 +243,8 @@ void aksesuar::buildItems()
         forms::on(this->*row.remove, &controls::lvButtons_H::Click, this, row.onRemove);
 
         // Placed beyond the right edge: present, never seen, read on every press.
-        auto* holder = new controls::TextBox(this, QString::fromUtf8(row.price));
-        holder->setObjectName(QLatin1String(row.holderName));
-        place(holder, 11400, 1320 + 600 * static_cast<double>(i), 1215, 495);
+        auto* holder = workbench::makeValueHolder(this, QLatin1String(row.holderName), QString::fromUtf8(row.price),
+                                                  {11400, 1320 + 600 * static_cast<double>(i), 1215, 495});
         this->*row.holder = holder;
 
         pairs_[i] = {this->*row.add, this->*row.remove, holder, nullptr};

@@ -81,6 +81,14 @@ void Frmsplash::Form_Load()
     }
 }
 
+void Frmsplash::Form_Unload(int&)
+{
+    // Closed by the user before the main window took over: nothing is left to run, so the program
+    // ends rather than living on unseen and holding the single-instance lock.
+    if (!forms::loadedInstance<ana>())
+        forms::App::End(0);
+}
+
 void Frmsplash::tmrTimer_Timer()
 {
     PaintShape(vb::Int16::from(lightPosition), kUnlit);

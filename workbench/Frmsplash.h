@@ -39,4 +39,5 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_Unload(int& cancel) override;
 };

@@ -21,6 +21,7 @@
 #include "reference/surus.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/DesignControls.h"
 #include "workbench/shared/DesktopBrowser.h"
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
@@ -96,22 +97,22 @@ struct GridRow {
     const char* appliedName;
     double appliedLeft;
     double appliedTop;
-    double appliedHeight;
+    double appliedHeight; // down to the next slot, so a caption that wraps shows whole
 };
 
 const GridRow kGrid[] = {
     {&ana::Command1, "Command1", &ana::Command1_Click, &ana::Command2, "Command2", &ana::Command2_Click,
-     &ana::havafiltresi, &ana::Label12, "Label12", 5520, 3240, 285},
+     &ana::havafiltresi, &ana::Label12, "Label12", 5520, 3240, 360},
     {&ana::Command4, "Command4", &ana::Command4_Click, &ana::Command3, "Command3", &ana::Command3_Click,
-     &ana::sonsusturucu, &ana::Label13, "Label13", 5400, 3600, 285},
+     &ana::sonsusturucu, &ana::Label13, "Label13", 5400, 3600, 360},
     {&ana::Command6, "Command6", &ana::Command6_Click, &ana::Command5, "Command5", &ana::Command5_Click,
-     &ana::katalatikiptal, &ana::Label14, "Label14", 5160, 3960, 525},
+     &ana::katalatikiptal, &ana::Label14, "Label14", 5160, 3960, 600},
     {&ana::Command8, "Command8", &ana::Command8_Click, &ana::Command7, "Command7", &ana::Command7_Click,
-     &ana::headers, &ana::Label15, "Label15", 5640, 4560, 285},
+     &ana::headers, &ana::Label15, "Label15", 5640, 4560, 480},
     {&ana::Command10, "Command10", &ana::Command10_Click, &ana::Command9, "Command9", &ana::Command9_Click,
-     &ana::ciptuning, &ana::Label16, "Label16", 5400, 5040, 285},
+     &ana::ciptuning, &ana::Label16, "Label16", 5400, 5040, 480},
     {&ana::Command12, "Command12", &ana::Command12_Click, &ana::Command11, "Command11", &ana::Command11_Click,
-     &ana::dereceliegzantirik, &ana::Label17, "Label17", 5520, 5520, 285},
+     &ana::dereceliegzantirik, &ana::Label17, "Label17", 5520, 5520, 600},
 };
 
 const double kGridRowTop[] = {3480, 4440, 5400};
@@ -231,9 +232,8 @@ workbench::ModifiedCar::Pairs ana::buildModificationGrid()
         forms::on(this->*row.remove, &controls::lvButtons_H::Click, this, row.onRemove);
 
         // Placed beyond the right edge: present, never seen, read on every press.
-        auto* holder = new controls::TextBox(this, modification.gain);
-        holder->setObjectName(modification.holderName);
-        place(holder, i % 2 == 0 ? 12840 : 12960, 1320 + 480 * static_cast<double>(i), 855, 285);
+        auto* holder = workbench::makeGainHolder(this, modification, i % 2 == 0 ? 12840 : 12960,
+                                                 1320 + 480 * static_cast<double>(i));
         this->*row.holder = holder;
 
         auto* applied = makeLabel(this, row.appliedName, modification.appliedCaption, row.appliedLeft, row.appliedTop,

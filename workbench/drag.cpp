@@ -17,6 +17,7 @@
 #include "platform/vb/Numbers.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/DesignControls.h"
 
 using controls::colorRef;
 using controls::designFont;
@@ -318,22 +319,16 @@ void drag::buildHiddenControls()
                               {&drag::dereceliegzantirik, "dereceliegzantirik", 2040},
                               {&drag::havafiltresi, "havafiltresi", 2400}};
     for (const Holder& h : holders) {
-        QString gain;
         for (const workbench::Modification& m : workbench::ModificationCatalogue::all())
             if (m.holderName == QLatin1String(h.name))
-                gain = m.gain;
-        auto* box = new controls::TextBox(this, gain);
-        box->setObjectName(QLatin1String(h.name));
-        place(box, 10200, h.top, 855, 285);
-        this->*h.box = box;
+                this->*h.box = workbench::makeGainHolder(this, m, 10200, h.top);
     }
 
     auto powerBox = [this](const char* name, double left, double top, double width) {
-        auto* box = new controls::TextBox(this, QStringLiteral("0"));
-        box->setObjectName(QLatin1String(name));
+        // Out of sight like the gains: only the program writes the working powers.
+        auto* box = workbench::makeValueHolder(this, QLatin1String(name), QStringLiteral("0"), {left, top, width, 405});
         box->setCentered(true);
         box->setFont(designFont(QStringLiteral("Arial"), 12, true));
-        place(box, left, top, width, 405);
         return box;
     };
     txtAGE = powerBox("txtAGE", 10680, 3960, 1455);

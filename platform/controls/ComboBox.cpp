@@ -18,6 +18,13 @@ ComboBox::ComboBox(QWidget* parent, const QString& text) : QComboBox(parent)
     setText(text);
 }
 
-void ComboBox::setText(const QString& text) { setEditText(text); }
+void ComboBox::setText(const QString& text)
+{
+    // A text that names no item leaves no item current, so the keyboard's first step down the
+    // list lands on the first car.
+    if (findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
+        setCurrentIndex(-1);
+    setEditText(text);
+}
 
 } // namespace controls

@@ -1,4 +1,5 @@
 // Numbers held as text: reading, writing, rounding and checked 16-bit arithmetic.
+#include "platform/vb/DateText.h"
 #include "platform/vb/Numbers.h"
 #include "platform/vb/RuntimeError.h"
 
@@ -114,6 +115,22 @@ private slots:
                 v += 2;
             }
             QCOMPARE(Val(text), v);
+        }
+    }
+
+    // A time of day in the long form without a zone, a date in the short form.
+    void dateAndTimeText()
+    {
+        const QTime time(14, 5, 33);
+        const QDate date(2026, 12, 7);
+        {
+            LocaleScope l(QLocale::Turkish, QLocale::Turkey);
+            QCOMPARE(CStr(time), QStringLiteral("14:05:33"));
+            QCOMPARE(CStr(date), QStringLiteral("7.12.2026"));
+        }
+        {
+            LocaleScope l(QLocale::English, QLocale::UnitedStates);
+            QCOMPARE(CStr(time), QStringLiteral("2:05:33 PM"));
         }
     }
 

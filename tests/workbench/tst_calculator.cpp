@@ -4,6 +4,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
+#include "tests/support/Focus.h"
 #include "tests/support/Picking.h"
 #include "tests/support/TestSupport.h"
 #include "workbench/ana.h"
@@ -83,14 +84,21 @@ private slots:
         QCOMPARE(w.Label4[3]->text(), QStringLiteral(" Konvertör Iptal'i"));
         QCOMPARE(w.Label14->text(), QStringLiteral("       Katalitik Konvertör Iptal'i"));
         QCOMPARE(w.Label17->text(), QStringLiteral(" Dereceli Egzantirik"));
-        // The gain holders hold the gains and lie beyond the right edge, out of sight.
+        // The gain holders hold the gains and lie beyond the right edge, out of sight and out of
+        // the keyboard's reach: a gain typed into one unseen would count on the next press.
+        const QSet<QWidget*> reachable = testing::reachedByTab(&w);
+        QVERIFY(reachable.contains(w.Command1)); // the walk did go round the window
         int sum = 0;
         for (controls::TextBox* holder : {w.havafiltresi, w.sonsusturucu, w.katalatikiptal, w.headers, w.ciptuning,
                                           w.dereceliegzantirik}) {
             sum += holder->text().toInt();
             QVERIFY(holder->x() >= w.width());
+            QVERIFY(!reachable.contains(holder));
         }
         QCOMPARE(sum, 37);
+        // Each applied caption shows whole in its slot, wrapped or not.
+        for (const Pair& p : pairsOf(w))
+            QVERIFY2(p.applied->heightForWidth(p.applied->width()) <= p.applied->height(), qPrintable(p.applied->text()));
     }
 
     void theGuardRefusesWithoutACar()

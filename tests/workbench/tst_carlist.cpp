@@ -139,6 +139,19 @@ private slots:
         QCOMPARE(w.cboCourses->count(), 2);
     }
 
+    // From the placeholder, the first step down the list with the keyboard picks the first car.
+    void theKeyboardPicksFromTheTop()
+    {
+        testing::Sandbox sandbox;
+        CarDatabaseFixture db({{QStringLiteral("Fiat Uno"), 45}, {QStringLiteral("Opel Vectra"), 100}});
+        ana& w = openMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(w.cboCourses->lineEdit(), Qt::Key_Down);
+        QCOMPARE(boxesOf(w), (Boxes{QStringLiteral("Fiat Uno"), QStringLiteral("45"), QStringLiteral("45")}));
+        QTest::keyClick(w.cboCourses->lineEdit(), Qt::Key_Down);
+        QCOMPARE(w.txtNAME->text(), QStringLiteral("Opel Vectra"));
+    }
+
     void repickingPutsTheStandardPowerBack()
     {
         testing::Sandbox sandbox;

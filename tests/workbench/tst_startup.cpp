@@ -94,6 +94,20 @@ private slots:
         QVERIFY(!forms::loadedInstance<Frmsplash>());
     }
 
+    // A splash closed before it hands over leaves nothing behind to run: the program ends.
+    void closingTheSplashEndsTheProgram()
+    {
+        testing::Sandbox sandbox;
+        CarDatabaseFixture db({{QStringLiteral("Fiat Uno"), 45}});
+        QVERIFY(Module1::Main());
+        Frmsplash* splash = forms::loadedInstance<Frmsplash>();
+        for (int tick = 0; tick < 10; ++tick)
+            splash->tmrTimer_Timer();
+        QVERIFY(splash->close());
+        QCOMPARE(sandbox.endedWith(), std::optional<int>(0));
+        QVERIFY(!forms::loadedInstance<ana>());
+    }
+
     void aSecondInstanceIsRefused()
     {
         testing::Sandbox sandbox;

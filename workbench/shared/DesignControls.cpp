@@ -70,13 +70,19 @@ controls::lvButtons_H* makePushButton(QWidget* parent, const char* name, const Q
     return button;
 }
 
+controls::TextBox* makeValueHolder(QWidget* parent, const QString& name, const QString& value, Twips at)
+{
+    auto* holder = new controls::TextBox(parent, value);
+    holder->setObjectName(name);
+    holder->setReadOnly(true);
+    holder->setFocusPolicy(Qt::NoFocus);
+    forms::place(holder, at.left, at.top, at.width, at.height);
+    return holder;
+}
+
 controls::TextBox* makeGainHolder(QWidget* parent, const Modification& modification, double left, double top)
 {
-    auto* holder = new controls::TextBox(parent, modification.gain);
-    holder->setObjectName(modification.holderName);
-    holder->setReadOnly(true);
-    forms::place(holder, left, top, 855, 285);
-    return holder;
+    return makeValueHolder(parent, modification.holderName, modification.gain, {left, top, 855, 285});
 }
 
 } // namespace workbench

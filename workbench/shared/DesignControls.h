@@ -52,8 +52,12 @@ controls::ComboBox* makeCarList(QWidget* parent, const char* name, Twips at);
 controls::lvButtons_H* makePushButton(QWidget* parent, const char* name, const QString& caption, Twips at,
                                       const QFont& font);
 
-// A modification's gain holder: a read-only box holding the gain, placed beyond the window's edge
-// where the user never sees it.
+// A value holder: a box holding a fixed amount (a gain, a price), placed beyond the window's edge
+// where the user never sees it. It is read on every press, so it must not be reachable either: no
+// keyboard focus, no typing.
+controls::TextBox* makeValueHolder(QWidget* parent, const QString& name, const QString& value, Twips at);
+
+// A modification's gain holder, 855 x 285 twips at (left, top).
 controls::TextBox* makeGainHolder(QWidget* parent, const Modification& modification, double left, double top);
 
 } // namespace workbench
