@@ -40,24 +40,16 @@ const QColor kCaptionRed = colorRef(0x0000FF);
 controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, double left, double top,
                            double width, double height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* label = new controls::Label(parent, caption, align);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(designFont(QStringLiteral("Georgia"), 9, true));
+    auto* label = workbench::makeCaption(parent, QLatin1String(name), caption, {left, top, width, height},
+                                         designFont(QStringLiteral("Georgia"), 9, true), align);
     label->setForeColor(QColor(0x11, 0x11, 0x11));
-    place(label, left, top, width, height);
     return label;
 }
 
 controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, double left, double width, bool multiLine)
 {
-    auto* box = new controls::TextBox(parent, {}, multiLine);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setCentered(true);
-    box->setBackColor(Qt::white);
-    box->setForeColor(Qt::black);
-    box->setFont(designFont(QStringLiteral("Arial"), 10, true));
-    place(box, left, 2280, width, 405);
+    auto* box = workbench::makeDisplayBox(parent, QLatin1String(name), {left, 2280, width, 405}, multiLine);
+    box->setFont(designFont(QStringLiteral("Arial"), 10, true)); // the three boxes sit close together
     return box;
 }
 
@@ -135,22 +127,16 @@ ana::ana()
     background->setPicture(resources::mainBackground);
     background->setGeometry(rect());
 
-    Picture3 = new controls::PictureBox(this, Qt::black);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    place(Picture3, 1200, 120, 7095, 975);
-    Image1 = new controls::Image(Picture3, resources::banner);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(Picture3->rect());
+    const workbench::Banner banner = workbench::makeBanner(this, 1200, 120);
+    Picture3 = banner.box;
+    Image1 = banner.picture;
 
     Shape1 = new controls::Shape(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setBorder(QColor(0x30, 0x30, 0x34), 2);
     place(Shape1, 120, 1200, 6975, 4935);
 
-    cboCourses = new controls::ComboBox(this, workbench::kCarPlaceholder);
-    cboCourses->setObjectName(QStringLiteral("cboCourses"));
-    cboCourses->setFont(designFont(QStringLiteral("Georgia"), 10, true));
-    place(cboCourses, 240, 1320, 6735, 360);
+    cboCourses = workbench::makeCarList(this, QStringLiteral("cboCourses"), {240, 1320, 6735, 360});
 
     Label4[0] = makeLabel(this, "Label4(0)", QStringLiteral("Modifiye Uygulanacak Araç"), 240, 1920, 3135, 315);
     Label4[1] = makeLabel(this, "Label4(1)", QStringLiteral("Aracın Standart Beygir Gücü:"), 3480, 1800, 1815, 480,

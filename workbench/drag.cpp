@@ -28,6 +28,10 @@ namespace {
 const QColor kPeach = colorRef(0xC0E0FF); // red 255, green 224, blue 192
 const QColor kCaptionRed = colorRef(0x0000FF);
 
+// The car menu opens and closes by the window's outer height, 10320 and 6120 twips, laid out for a
+// caption and border of 480 twips. Desktops draw frames of their own sizes, so the client area is
+// what is set: the race and the menu then show exactly as designed under any window manager.
+constexpr double kDesignFrameHeight = 480;
 constexpr double kMenuOpenHeight = 10320;
 constexpr double kMenuClosedHeight = 6120;
 
@@ -67,21 +71,16 @@ const PairRow kCarPairs[2][6] = {
 controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, double left, double top,
                            double width, double height, const QFont& font, Qt::Alignment align = Qt::AlignLeft)
 {
-    auto* label = new controls::Label(parent, caption, align | Qt::AlignVCenter);
-    label->setObjectName(name);
-    label->setFont(font);
-    place(label, left, top, width, height);
-    return label;
+    return workbench::makeCaption(parent, name, caption, {left, top, width, height}, font, align | Qt::AlignVCenter);
 }
 
 controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
                                   double top, double width, double height, const QString& fontFamily = "Georgia")
 {
-    auto* button = new controls::lvButtons_H(parent, caption);
-    button->setObjectName(name);
-    button->setFont(designFont(fontFamily, 8.25, true));
+    auto* button = workbench::makePushButton(parent, name, caption, {left, top, width, height},
+                                             designFont(fontFamily, 8.25, true));
+    // A warmer face on the race's peach background.
     button->setColors(Qt::black, QColor(0xF4, 0xE6, 0xD6), kCaptionRed, QColor(0xFF, 0xF3, 0xE6));
-    place(button, left, top, width, height);
     return button;
 }
 
@@ -174,11 +173,10 @@ drag::~drag() = default;
 
 void drag::buildHead()
 {
-    Picture3 = new controls::PictureBox(this, Qt::black);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    place(Picture3, 2520, 120, 7095, 975);
-    imgBanner = new controls::Image(Picture3, resources::banner);
-    imgBanner->setGeometry(Picture3->rect());
+    // The banner's picture goes by another name here: Image1 is the white car.
+    const workbench::Banner banner = workbench::makeBanner(this, 2520, 120, QStringLiteral("imgBanner"));
+    Picture3 = banner.box;
+    imgBanner = banner.picture;
     imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), picture("drag_logo_top"), 600, 120, 1500, 435);
     imgLogoBottom = makeImage(this, QStringLiteral("imgLogoBottom"), picture("drag_logo_bottom"), 600, 720, 1335, 450);
     Line1 = new controls::Line(this, 240, 1320, 9720, 1320, QColor(0x60, 0x40, 0x30));
@@ -248,14 +246,8 @@ std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
     place(Frame2, 4920, 5760, 4935, 3495);
 
     const QFont listFont = designFont(QStringLiteral("Georgia"), 9.75, true);
-    cboCourses = new controls::ComboBox(Frame3, workbench::kCarPlaceholder);
-    cboCourses->setObjectName(QStringLiteral("cboCourses"));
-    cboCourses->setFont(listFont);
-    place(cboCourses, 120, 360, 4335, 360);
-    Combo1 = new controls::ComboBox(Frame2, workbench::kCarPlaceholder);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setFont(listFont);
-    place(Combo1, 360, 360, 4335, 360);
+    cboCourses = workbench::makeCarList(Frame3, QStringLiteral("cboCourses"), {120, 360, 4335, 360});
+    Combo1 = workbench::makeCarList(Frame2, QStringLiteral("Combo1"), {360, 360, 4335, 360});
 
     Label17 = makeLabel(Frame3, QStringLiteral("Label17"), QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 720,
                         3135, 255, frameFont);
@@ -363,14 +355,14 @@ void drag::Data2_Reposition() { cars_[1]->carList().display(); }
 
 void drag::lvButtons_H1_Click()
 {
-    setHeight(kMenuOpenHeight);
+    setClientHeight(kMenuOpenHeight - kDesignFrameHeight);
     lvButtons_H2->setVisible(true);
     lvButtons_H1->setVisible(false);
 }
 
 void drag::lvButtons_H2_Click()
 {
-    setHeight(kMenuClosedHeight);
+    setClientHeight(kMenuClosedHeight - kDesignFrameHeight);
     lvButtons_H2->setVisible(false);
     lvButtons_H1->setVisible(true);
 }

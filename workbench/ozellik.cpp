@@ -39,7 +39,7 @@ const ColumnDesign kColumns[] = {
     {4920, &O::Combo1, "Combo1", &O::Combo1_Click, &O::Data2, "Data2", "kayitlar2", &O::Data2_Reposition},
 };
 
-// One specification row: the column it shows, its caption over each car's box, and the two boxes.
+// One row of factory figures: the column it shows, its caption over each car's box, and the two boxes.
 struct RowDesign {
     const char* column;
     const char* caption;

@@ -18,7 +18,7 @@ namespace data {
 class DataControl;
 }
 
-// The specification comparison: two cars' stored factory figures side by side, car 1 from the
+// The factory-figures comparison: two cars' stored factory figures side by side, car 1 from the
 // first table on the left, car 2 from the second on the right, each shown as stored.
 class ozellik : public forms::Form {
     Q_OBJECT

@@ -93,8 +93,6 @@ void Form::resizeEvent(QResizeEvent* event)
     runHandler([this] { Form_Resize(); });
 }
 
-QSize Form::frameExtra() const { return frameGeometry().size() - geometry().size(); }
-
 double Form::Left() const { return Screen::toTwipsX(frameGeometry().x()); }
 double Form::Top() const { return Screen::toTwipsY(frameGeometry().y()); }
 double Form::Width() const { return Screen::toTwipsX(frameGeometry().width()); }
@@ -102,9 +100,9 @@ double Form::Height() const { return Screen::toTwipsY(frameGeometry().height());
 void Form::setLeft(double twips) { move(Screen::toPixelsX(twips), pos().y()); }
 void Form::setTop(double twips) { move(pos().x(), Screen::toPixelsY(twips)); }
 
-void Form::setHeight(double twips)
+void Form::setClientHeight(double twips)
 {
-    const int client = Screen::toPixelsY(twips) - frameExtra().height();
+    const int client = Screen::toPixelsY(twips);
     if (minimumHeight() == maximumHeight())
         setFixedHeight(client); // a window the user cannot resize still changes height by code
     else

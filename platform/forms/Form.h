@@ -29,7 +29,8 @@ public:
     double Height() const;
     void setLeft(double twips);
     void setTop(double twips);
-    void setHeight(double twips);
+    // The client area's height in twips, whatever the desktop's frame adds around it.
+    void setClientHeight(double twips);
 
     QString Caption() const { return windowTitle(); }
 
@@ -51,8 +52,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QSize frameExtra() const;
-
     bool loaded_ = false;
     bool unloaded_ = false;
     bool closingByCode_ = false;

@@ -1,6 +1,7 @@
 // The virtual drag race: its cars, their modifications, the car menu, and the race itself, with
 // the timers' handlers called by the test and the steps counted.
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/Frame.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
@@ -127,16 +128,21 @@ private slots:
         QVERIFY(!w.lvButtons_H1->isHidden());
         QVERIFY(w.lvButtons_H1->geometry() == w.lvButtons_H2->geometry());
         QCOMPARE(w.childAt(w.lvButtons_H1->geometry().center()), w.lvButtons_H1); // open lies on top
+        // Outer heights 10320 and 6120 with the design's 480-twip frame: client areas of 9840
+        // and 5640 twips, the closed one exactly as the window opened.
+        const int closed = w.height();
+        QCOMPARE(closed, forms::Screen::toPixelsY(5640));
         for (int round = 0; round < 2; ++round) {
             click(w.lvButtons_H1);
-            QCOMPARE(w.Height(), 10320.0);
+            QCOMPARE(w.height(), forms::Screen::toPixelsY(10320 - 480));
             QVERIFY(w.lvButtons_H1->isHidden());
             QVERIFY(!w.lvButtons_H2->isHidden());
             QVERIFY(w.rect().contains(w.lvButtons_H15->geometry())); // the menu is in view
             click(w.lvButtons_H2);
-            QCOMPARE(w.Height(), 6120.0);
+            QCOMPARE(w.height(), closed);
             QVERIFY(!w.lvButtons_H1->isHidden());
             QVERIFY(w.lvButtons_H2->isHidden());
+            QVERIFY(!w.rect().contains(w.Frame3->geometry().topLeft())); // the menu is out of view
         }
     }
 
@@ -389,22 +395,38 @@ private slots:
         QCOMPARE(w.txtAGE->text(), QStringLiteral("100"));
     }
 
-    void aCarWithoutStoredPowerCannotRace()
+    // A stored power that is not a number reaches the race through the car's pick.
+    void aStoredPowerThatIsNotANumberStopsTheRace()
     {
         testing::Sandbox sandbox;
         CarDatabaseFixture db(whiteCars, redCars);
-        drag& w = openWithCars(QStringLiteral("Yüzlük"), QStringLiteral("Yüzlük"));
-        click(w.lvButtons_H15);
-        w.cboCourses->lineEdit()->clear();
-        testing::pickFromList(w.cboCourses, indexOf(w.cboCourses, QStringLiteral("Bozuk")));
-        QCOMPARE(w.Label1->text(), QStringLiteral("Bozuk"));
-        w.txtAGE->setText(QString()); // what an empty stored power leaves after a change of car
+        db.exec(QStringLiteral("UPDATE kayitlar SET beygir = 'yüz' WHERE arac = 'Bozuk'"));
+        drag& w = openWithCars(QStringLiteral("Bozuk"), QStringLiteral("Yüzlük"));
+        QCOMPARE(w.txtAGE->text(), QStringLiteral("yüz"));
         click(w.Command13);
         w.Timer3_Timer();
         w.Timer1_Timer();
         QCOMPARE(sandbox.boxes().size(), 1);
         QVERIFY(sandbox.boxes()[0].prompt.contains(QStringLiteral("1. aracın")));
+        QVERIFY(sandbox.boxes()[0].prompt.contains(QStringLiteral("yüz")));
+        QCOMPARE(w.Label18->text(), QStringLiteral("Yarış Durduruldu"));
+        QCOMPARE(w.Image2->Left(), drag::kStartLeft);
         QVERIFY(!sandbox.endedWith());
+    }
+
+    // A car whose stored power is missing keeps the working power it had ("0" after a change of
+    // car) and so never moves.
+    void aCarWithoutStoredPowerNeverMoves()
+    {
+        testing::Sandbox sandbox;
+        CarDatabaseFixture db(whiteCars, redCars);
+        drag& w = openWithCars(QStringLiteral("Bozuk"), QStringLiteral("Roket"));
+        QCOMPARE(w.txtAGE->text(), QStringLiteral("0"));
+        click(w.Command13);
+        QCOMPARE(raceToTheEnd(w), 1);
+        QCOMPARE(w.Image1->Left(), drag::kStartLeft);
+        QCOMPARE(w.Label5->text(), QStringLiteral("Roket Kazandı..."));
+        QVERIFY(sandbox.boxes().isEmpty());
     }
 
     void aRealRaceWithTheRealTimers()

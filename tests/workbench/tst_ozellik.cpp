@@ -1,4 +1,4 @@
-// The specification comparison: two columns of stored figures, each filled by its own list from
+// The factory-figures comparison: two columns of stored figures, each filled by its own list from
 // its own table, opened from the main window and driven through the real lists.
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Label.h"
@@ -40,7 +40,7 @@ QStringList shown(ozellik& w, int car)
 
 using testing::pickByName;
 
-// The specification window as a user reaches it: the main window's "Araç Özellikleri".
+// The factory-figures window as a user reaches it: the main window's "Araç Özellikleri".
 ozellik& openFromMainWindow() { return testing::openFromMainWindow<ozellik>(&ana::lvButtons_H11); }
 
 const QStringList blank(6, QString());
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(shown(w, 2), (QStringList{"330", "2997", "6", "5.1", "1570", "11.6"}));
     }
 
-    void theMainWindowOpensOneSpecificationWindowAtATime()
+    void theMainWindowOpensOneFiguresWindowAtATime()
     {
         testing::Sandbox sandbox;
         CarDatabaseFixture db({fiat}, {toyota});

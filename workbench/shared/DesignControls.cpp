@@ -18,24 +18,22 @@ namespace workbench {
 
 namespace {
 template <class Control>
-Control* named(Control* control, const char* name, Twips at)
+Control* named(Control* control, const QString& name, Twips at)
 {
-    control->setObjectName(QString::fromUtf8(name));
+    control->setObjectName(name);
     forms::place(control, at.left, at.top, at.width, at.height);
     return control;
 }
 } // namespace
 
-Banner makeBanner(QWidget* parent, double left, double top)
+Banner makeBanner(QWidget* parent, double left, double top, const QString& pictureName)
 {
-    auto* box = named(new controls::PictureBox(parent, Qt::black), "Picture3", {left, top, 7095, 975});
-    auto* picture = new controls::Image(box, resources::banner);
-    picture->setObjectName(QStringLiteral("Image1"));
-    picture->setGeometry(box->rect());
+    auto* box = named(new controls::PictureBox(parent, Qt::black), QStringLiteral("Picture3"), {left, top, 7095, 975});
+    auto* picture = named(new controls::Image(box, resources::banner), pictureName, {0, 0, 7020, 900});
     return {box, picture};
 }
 
-controls::Label* makeCaption(QWidget* parent, const char* name, const QString& caption, Twips at, const QFont& font,
+controls::Label* makeCaption(QWidget* parent, const QString& name, const QString& caption, Twips at, const QFont& font,
                              Qt::Alignment align)
 {
     auto* label = named(new controls::Label(parent, caption, align), name, at);
@@ -43,9 +41,9 @@ controls::Label* makeCaption(QWidget* parent, const char* name, const QString& c
     return label;
 }
 
-controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, Twips at)
+controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at, bool multiLine)
 {
-    auto* box = named(new controls::TextBox(parent), name, at);
+    auto* box = named(new controls::TextBox(parent, {}, multiLine), name, at);
     box->setReadOnly(true);
     box->setCentered(true);
     box->setBackColor(Qt::white);
@@ -54,14 +52,14 @@ controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, Twips at)
     return box;
 }
 
-controls::ComboBox* makeCarList(QWidget* parent, const char* name, Twips at)
+controls::ComboBox* makeCarList(QWidget* parent, const QString& name, Twips at)
 {
     auto* list = named(new controls::ComboBox(parent, kCarPlaceholder), name, at);
     list->setFont(designFont(QStringLiteral("Georgia"), 9.75, true));
     return list;
 }
 
-controls::lvButtons_H* makePushButton(QWidget* parent, const char* name, const QString& caption, Twips at,
+controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, const QString& caption, Twips at,
                                       const QFont& font)
 {
     auto* button = named(new controls::lvButtons_H(parent, caption), name, at);

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <Qt>
 
 class QFont;
-class QString;
 class QWidget;
 
 namespace controls {
@@ -35,21 +35,22 @@ struct Banner {
     controls::PictureBox* box;
     controls::Image* picture;
 };
-Banner makeBanner(QWidget* parent, double left, double top);
+// The picture takes 7020 x 900 of the box, leaving the box's black edge right and below.
+Banner makeBanner(QWidget* parent, double left, double top, const QString& pictureName = QStringLiteral("Image1"));
 
 // A transparent caption.
-controls::Label* makeCaption(QWidget* parent, const char* name, const QString& caption, Twips at, const QFont& font,
+controls::Label* makeCaption(QWidget* parent, const QString& name, const QString& caption, Twips at, const QFont& font,
                              Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop);
 
 // A display box the user reads but cannot type in: white, black bold Arial 12 pt, centred.
-controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, Twips at);
+controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at, bool multiLine = false);
 
 // An editable, unsorted car list in bold Georgia 9.75 pt, showing the placeholder.
-controls::ComboBox* makeCarList(QWidget* parent, const char* name, Twips at);
+controls::ComboBox* makeCarList(QWidget* parent, const QString& name, Twips at);
 
 // A push button in the program's look: a black caption on a light face, turning red under the
 // pointer.
-controls::lvButtons_H* makePushButton(QWidget* parent, const char* name, const QString& caption, Twips at,
+controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, const QString& caption, Twips at,
                                       const QFont& font);
 
 // A value holder: a box holding a fixed amount (a gain, a price), placed beyond the window's edge
