@@ -90,10 +90,13 @@ Sandbox::~Sandbox()
 
 void destroyAllWindows()
 {
-    // Deleting one window may delete others it owns (popups, for one), so each is checked first.
+    // Only windows without a parent are deleted: a popup belongs to its control, which deletes it
+    // (deleting it directly would leave the control pointing at it). Deleting one window may
+    // delete others it owns, so each is checked before it goes.
     QList<QPointer<QWidget>> windows;
     for (QWidget* w : QApplication::topLevelWidgets())
-        windows << w;
+        if (!w->parentWidget())
+            windows << w;
     for (const QPointer<QWidget>& w : windows)
         delete w.data();
 }
