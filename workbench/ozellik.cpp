@@ -19,8 +19,8 @@ using O = ozellik;
 
 namespace {
 
-const QString kBackground = QStringLiteral(":/pictures/spec_background.svg");
-const QString kSpecBadge = QStringLiteral(":/pictures/spec_badge.svg");
+const QString kBackground = QStringLiteral(":/pictures/figures_background.svg");
+const QString kSpecBadge = QStringLiteral(":/pictures/figures_badge.svg");
 
 // One car's column: its list, its database control and table, and the Left of its boxes.
 struct ColumnDesign {
