@@ -8,6 +8,7 @@
 #include "platform/forms/Screen.h"
 #include "reference/Pictures.h"
 #include "resources/Resources.h"
+#include "workbench/shared/DesignControls.h"
 
 #include <QFile>
 
@@ -37,12 +38,9 @@ ReferenceWindow::ReferenceWindow(const WindowLook& look)
     background->setPicture(QLatin1String(look.background));
     background->setGeometry(rect());
 
-    Picture3 = new controls::PictureBox(this, Qt::black);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    place(Picture3, look.bannerLeft, 120, 7095, 975);
-    Image1 = new controls::Image(Picture3, resources::banner);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    place(Image1, 0, 0, 7020, 900);
+    const workbench::Banner banner = workbench::makeBanner(this, look.bannerLeft, 120);
+    Picture3 = banner.box;
+    Image1 = banner.picture;
     Image2 = new controls::Image(this, QLatin1String(pictures::logo));
     Image2->setObjectName(QStringLiteral("Image2"));
     place(Image2, look.logoLeft, 120, 1530, 975);

@@ -187,12 +187,9 @@ aksesuar::aksesuar()
     setPalette(white);
     setAutoFillBackground(true);
 
-    Picture3 = new controls::PictureBox(this, Qt::black);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    place(Picture3, 2040, 120, 7095, 975);
-    Image1 = new controls::Image(Picture3, resources::banner);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(Picture3->rect());
+    const workbench::Banner banner = workbench::makeBanner(this, 2040, 120);
+    Picture3 = banner.box;
+    Image1 = banner.picture;
 
     buildGrid();
     buildPictures();
