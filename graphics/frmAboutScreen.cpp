@@ -88,12 +88,8 @@ frmAboutScreen::MainWindow& mainWindow()
 
 frmAboutScreen::frmAboutScreen()
 {
-    setObjectName(QStringLiteral("frmAboutScreen"));
-    setWindowTitle(QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Hakkında   "));
+    designWindow(QStringLiteral("frmAboutScreen"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Hakkında   "), 6990, 7170);
     resources::applyWindowLook(this);
-    setClientSizeTwips(6990, 7170);
-    setFixedSize(size());
-    centerOnScreen();
     controls::setPaletteColor(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
     setMouseTracking(true);

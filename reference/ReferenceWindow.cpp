@@ -23,14 +23,10 @@ ReferenceWindow::ReferenceWindow(const WindowLook& look)
     static const bool textsRegistered = (initTexts(), true);
     (void)textsRegistered;
 
-    setObjectName(QLatin1String(look.name));
-    setWindowTitle(QString::fromUtf8(look.caption));
+    designWindow(QLatin1String(look.name), QString::fromUtf8(look.caption), look.clientWidth, look.clientHeight);
     resources::applyWindowLook(this);
     if (!look.ownCursor)
         unsetCursor();
-    setClientSizeTwips(look.clientWidth, look.clientHeight);
-    setFixedSize(size());
-    centerOnScreen();
 
     // Created first, so everything else lies over it.
     auto* background = new controls::PictureBox(this, QColor(0x10, 0x2A, 0x5C));

@@ -176,12 +176,8 @@ controls::Label* makeLabel(QWidget* parent, const char* name, const QString& cap
 
 aksesuar::aksesuar()
 {
-    setObjectName(QStringLiteral("aksesuar"));
-    setWindowTitle(QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Aksesuar Fiyat "));
+    designWindow(QStringLiteral("aksesuar"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Aksesuar Fiyat "), 11190, 8385);
     resources::applyWindowLook(this);
-    setClientSizeTwips(11190, 8385);
-    setFixedSize(size());
-    centerOnScreen();
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

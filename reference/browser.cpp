@@ -60,11 +60,9 @@ int component(vb::Int16 percent, int offset) { return std::clamp(static_cast<int
 
 browser::browser()
 {
-    setObjectName(QStringLiteral("browser"));
-    setWindowTitle(QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Web Browser"));
+    designWindow(QStringLiteral("browser"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Web Browser"), 12765, 7755,
+                 Sizing::Resizable);
     resources::applyWindowLook(this);
-    setClientSizeTwips(12765, 7755);
-    centerOnScreen();
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

@@ -115,12 +115,8 @@ const char* const kGridLabelName[] = {"Label5", "Label7", "Label4(3)", "Label8",
 
 ana::ana()
 {
-    setObjectName(QStringLiteral("ana"));
-    setWindowTitle(QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"));
+    designWindow(QStringLiteral("ana"), QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"), 9600, 6990);
     resources::applyWindowLook(this);
-    setClientSizeTwips(9600, 6990);
-    setFixedSize(size());
-    centerOnScreen();
 
     auto* background = new controls::PictureBox(this, QColor(0xC8, 0xC8, 0xCC));
     background->setObjectName(QStringLiteral("picBackground"));

@@ -99,16 +99,12 @@ QString picture(const char* name) { return QStringLiteral(":/pictures/%1.svg").a
 
 drag::drag()
 {
-    setObjectName(QStringLiteral("drag"));
-    setWindowTitle(QStringLiteral("{{ Zenvortali Versiyon 2.0 }}  Sanal Drag"));
+    designWindow(QStringLiteral("drag"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }}  Sanal Drag"), 9990, 5640);
     resources::applyWindowLook(this);
     QPalette p = palette();
     p.setColor(QPalette::Window, kPeach);
     setPalette(p);
     setAutoFillBackground(true);
-    setClientSizeTwips(9990, 5640);
-    setFixedSize(size());
-    centerOnScreen();
 
     // Created bottom first: what is listed first in the design lies on top.
     std::array<workbench::ModifiedCar::Pairs, 2> pairs = buildCarMenu();

@@ -283,12 +283,8 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
 
 karsilastir::karsilastir()
 {
-    setObjectName(QStringLiteral("karsilastir"));
-    setWindowTitle(QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"));
+    designWindow(QStringLiteral("karsilastir"), QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"), 10080, 9780);
     resources::applyWindowLook(this);
-    setClientSizeTwips(10080, 9780);
-    setFixedSize(size());
-    centerOnScreen();
     QPalette back = palette();
     back.setColor(QPalette::Window, kBackColor);
     setPalette(back);

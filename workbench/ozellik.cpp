@@ -74,12 +74,8 @@ const double kFrameLines[][4] = {
 
 ozellik::ozellik()
 {
-    setObjectName(QStringLiteral("ozellik"));
-    setWindowTitle(QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Oto Özellik"));
+    designWindow(QStringLiteral("ozellik"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Oto Özellik"), 9450, 6450);
     resources::applyWindowLook(this);
-    setClientSizeTwips(9450, 6450);
-    setFixedSize(size());
-    centerOnScreen();
 
     auto* background = new controls::PictureBox(this, QColor(0x1C, 0x22, 0x2E));
     background->setObjectName(QStringLiteral("picBackground"));

@@ -109,6 +109,16 @@ void Form::setClientHeight(double twips)
         resize(width(), client);
 }
 
+void Form::designWindow(const QString& name, const QString& caption, double width, double height, Sizing sizing)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setClientSizeTwips(width, height);
+    if (sizing == Sizing::Fixed)
+        setFixedSize(size());
+    centerOnScreen();
+}
+
 void Form::centerOnScreen()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

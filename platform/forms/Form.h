@@ -38,6 +38,10 @@ public:
     void load();
 
 protected:
+    enum class Sizing { Fixed, Resizable };
+    // The design's window: its name, caption and client size in twips, centred on the screen.
+    void designWindow(const QString& name, const QString& caption, double width, double height,
+                      Sizing sizing = Sizing::Fixed);
     void setClientSizeTwips(double width, double height);
     // The design's start-up position "centre of the screen".
     void centerOnScreen();
