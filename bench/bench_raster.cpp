@@ -4,8 +4,8 @@
 // through handles in pixels per second.
 #include "graphics/clsBitmap.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/raster/Raster.h"
-#include "platform/gdi/raster/Rop3.h"
+#include "platform/raster/Raster.h"
+#include "platform/raster/Rop3.h"
 #include "tests/support/Canvas.h"
 #include "tests/support/TestSupport.h"
 
@@ -141,7 +141,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     testing::initProgramResources();
-    if (gdi::raster::findFastPath(gdi::raster::rop3Code(kGenericRop)))
+    if (raster::findFastPath(raster::rop3Code(kGenericRop)))
         qFatal("the generic measurement needs a code without a fast path");
 
     benchmark::Initialize(&argc, argv);

@@ -8,7 +8,7 @@
 #include "platform/forms/Screen.h"
 #include "reference/Pictures.h"
 #include "resources/Resources.h"
-#include "workbench/shared/DesignControls.h"
+#include "ui/DesignControls.h"
 
 #include <QFile>
 
@@ -34,7 +34,7 @@ ReferenceWindow::ReferenceWindow(const WindowLook& look)
     background->setPicture(QLatin1String(look.background));
     background->setGeometry(rect());
 
-    const workbench::Banner banner = workbench::makeBanner(this, look.bannerLeft, 120);
+    const ui::Banner banner = ui::makeBanner(this, look.bannerLeft, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
     Image2 = new controls::Image(this, QLatin1String(pictures::logo));

@@ -9,9 +9,9 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "workbench/shared/DesignControls.h"
+#include "ui/DesignControls.h"
 #include "resources/Resources.h"
-#include "workbench/shared/DesktopBrowser.h"
+#include "ui/DesktopBrowser.h"
 
 #include <QFontMetrics>
 #include <QTextDocument>
@@ -183,7 +183,7 @@ aksesuar::aksesuar()
     setPalette(white);
     setAutoFillBackground(true);
 
-    const workbench::Banner banner = workbench::makeBanner(this, 2040, 120);
+    const ui::Banner banner = ui::makeBanner(this, 2040, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
 
@@ -197,7 +197,7 @@ aksesuar::aksesuar()
     Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), designFont(QStringLiteral("Georgia"), 8.25, true),
                        120, 7680, 10935, 615, Qt::AlignHCenter | Qt::AlignTop);
 
-    total_ = std::make_unique<workbench::RunningTotal>(Text1);
+    total_ = std::make_unique<ui::RunningTotal>(Text1);
 }
 
 aksesuar::~aksesuar() = default;
@@ -236,7 +236,7 @@ void aksesuar::buildItems()
         forms::on(this->*row.remove, &controls::lvButtons_H::Click, this, row.onRemove);
 
         // Placed beyond the right edge: present, never seen, read on every press.
-        auto* holder = workbench::makeValueHolder(this, QLatin1String(row.holderName), QString::fromUtf8(row.price),
+        auto* holder = ui::makeValueHolder(this, QLatin1String(row.holderName), QString::fromUtf8(row.price),
                                                   {11400, 1320 + 600 * static_cast<double>(i), 1215, 495});
         this->*row.holder = holder;
 
@@ -301,4 +301,4 @@ void aksesuar::lvButtons_H14_Click() { OpenShopCatalog(); }
 void aksesuar::lvButtons_H15_Click() { OpenShopCatalog(); }
 void aksesuar::lvButtons_H16_Click() { OpenShopCatalog(); }
 
-void aksesuar::OpenShopCatalog() { workbench::openInDesktopBrowser(catalogAddress()); }
+void aksesuar::OpenShopCatalog() { ui::openInDesktopBrowser(catalogAddress()); }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/forms/Form.h"
-#include "workbench/shared/AddRemovePair.h"
+#include "ui/AddRemovePair.h"
 
 #include <array>
 #include <memory>
@@ -104,6 +104,6 @@ private:
     void addItem(std::size_t item);
     void removeItem(std::size_t item);
 
-    std::unique_ptr<workbench::RunningTotal> total_;
-    std::array<workbench::AddRemovePair, kItems> pairs_;
+    std::unique_ptr<ui::RunningTotal> total_;
+    std::array<ui::AddRemovePair, kItems> pairs_;
 };

@@ -21,8 +21,9 @@
 #include "reference/surus.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
-#include "workbench/shared/DesignControls.h"
-#include "workbench/shared/DesktopBrowser.h"
+#include "ui/DesignControls.h"
+#include "workbench/shared/CarControls.h"
+#include "ui/DesktopBrowser.h"
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
@@ -40,7 +41,7 @@ const QColor kCaptionRed = colorRef(0x0000FF);
 controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, double left, double top,
                            double width, double height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* label = workbench::makeCaption(parent, QLatin1String(name), caption, {left, top, width, height},
+    auto* label = ui::makeCaption(parent, QLatin1String(name), caption, {left, top, width, height},
                                          designFont(QStringLiteral("Georgia"), 9, true), align);
     label->setForeColor(QColor(0x11, 0x11, 0x11));
     return label;
@@ -48,7 +49,7 @@ controls::Label* makeLabel(QWidget* parent, const char* name, const QString& cap
 
 controls::TextBox* makeDisplayBox(QWidget* parent, const char* name, double left, double width, bool multiLine)
 {
-    auto* box = workbench::makeDisplayBox(parent, QLatin1String(name), {left, 2280, width, 405}, multiLine);
+    auto* box = ui::makeDisplayBox(parent, QLatin1String(name), {left, 2280, width, 405}, multiLine);
     box->setFont(designFont(QStringLiteral("Arial"), 10, true)); // the three boxes sit close together
     return box;
 }
@@ -123,7 +124,7 @@ ana::ana()
     background->setPicture(resources::mainBackground);
     background->setGeometry(rect());
 
-    const workbench::Banner banner = workbench::makeBanner(this, 1200, 120);
+    const ui::Banner banner = ui::makeBanner(this, 1200, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
 
@@ -322,4 +323,4 @@ void ana::lvButtons_H3_Click() { workbench::openWindow<sozluk>(); }
 void ana::lvButtons_H7_Click() { workbench::openWindow<surus>(); }
 void ana::lvButtons_H6_Click() { workbench::openWindowInstead<frmAboutScreen>(*this); }
 
-void ana::Label11_Click() { workbench::openInDesktopBrowser(creditAddress()); }
+void ana::Label11_Click() { ui::openInDesktopBrowser(creditAddress()); }

@@ -17,7 +17,8 @@
 #include "platform/vb/Numbers.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
-#include "workbench/shared/DesignControls.h"
+#include "ui/DesignControls.h"
+#include "workbench/shared/CarControls.h"
 
 using controls::colorRef;
 using controls::designFont;
@@ -71,13 +72,13 @@ const PairRow kCarPairs[2][6] = {
 controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& caption, double left, double top,
                            double width, double height, const QFont& font, Qt::Alignment align = Qt::AlignLeft)
 {
-    return workbench::makeCaption(parent, name, caption, {left, top, width, height}, font, align | Qt::AlignVCenter);
+    return ui::makeCaption(parent, name, caption, {left, top, width, height}, font, align | Qt::AlignVCenter);
 }
 
 controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
                                   double top, double width, double height, const QString& fontFamily = "Georgia")
 {
-    auto* button = workbench::makePushButton(parent, name, caption, {left, top, width, height},
+    auto* button = ui::makePushButton(parent, name, caption, {left, top, width, height},
                                              designFont(fontFamily, 8.25, true));
     // A warmer face on the race's peach background.
     button->setColors(Qt::black, QColor(0xF4, 0xE6, 0xD6), kCaptionRed, QColor(0xFF, 0xF3, 0xE6));
@@ -170,7 +171,7 @@ drag::~drag() = default;
 void drag::buildHead()
 {
     // The banner's picture goes by another name here: Image1 is the white car.
-    const workbench::Banner banner = workbench::makeBanner(this, 2520, 120, QStringLiteral("imgBanner"));
+    const ui::Banner banner = ui::makeBanner(this, 2520, 120, QStringLiteral("imgBanner"));
     Picture3 = banner.box;
     imgBanner = banner.picture;
     imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), picture("drag_logo_top"), 600, 120, 1500, 435);
@@ -314,7 +315,7 @@ void drag::buildHiddenControls()
 
     auto powerBox = [this](const char* name, double left, double top, double width) {
         // Out of sight like the gains: only the program writes the working powers.
-        auto* box = workbench::makeValueHolder(this, QLatin1String(name), QStringLiteral("0"), {left, top, width, 405});
+        auto* box = ui::makeValueHolder(this, QLatin1String(name), QStringLiteral("0"), {left, top, width, 405});
         box->setCentered(true);
         box->setFont(designFont(QStringLiteral("Arial"), 12, true));
         return box;

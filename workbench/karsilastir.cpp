@@ -14,11 +14,12 @@
 #include "platform/forms/Screen.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
-#include "workbench/shared/DesignControls.h"
+#include "ui/DesignControls.h"
+#include "workbench/shared/CarControls.h"
 
 using controls::colorRef;
 using controls::designFont;
-using workbench::Twips;
+using ui::Twips;
 using K = karsilastir;
 
 namespace {
@@ -165,7 +166,7 @@ QFont captionFont() { return designFont(QStringLiteral("Georgia"), 9, true); }
 controls::Label* makeCaption(QWidget* parent, const char* name, const char* caption, Twips at,
                              Qt::Alignment align = kTopLeft)
 {
-    controls::Label* label = workbench::makeCaption(parent, name, QString::fromUtf8(caption), at, captionFont(), align);
+    controls::Label* label = ui::makeCaption(parent, name, QString::fromUtf8(caption), at, captionFont(), align);
     label->setForeColor(QColor(0x11, 0x11, 0x11));
     return label;
 }
@@ -182,7 +183,7 @@ controls::Frame* makeFrame(QWidget* parent, const char* name, const char* captio
 
 void buildHead(K& w)
 {
-    const workbench::Banner banner = workbench::makeBanner(&w, 360, 120);
+    const ui::Banner banner = ui::makeBanner(&w, 360, 120);
     w.Picture3 = banner.box;
     w.Image1 = banner.picture;
 
@@ -215,14 +216,14 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
 
     w.*side.list = workbench::makeCarList(frame, side.listName, {120 + x, 360, 4335, 360});
     side.nameCaption(w) = makeCaption(frame, side.nameCaptionName, "Modifiye Uygulanacak Araç", {120 + x, 840, 5175, 375});
-    w.*side.name = workbench::makeDisplayBox(frame, side.nameName, {120 + x, 1080, 4335, 405});
+    w.*side.name = ui::makeDisplayBox(frame, side.nameName, {120 + x, 1080, 4335, 405});
     side.standardCaption(w) = makeCaption(frame, side.standardCaptionName, "Aracın Standart Beygir Gücü:",
                                           {120 + x, 1560, 3015, 375}, kTopCentre);
-    w.*side.standard = workbench::makeDisplayBox(frame, side.standardName, {120 + x, 1800, 4335, 405});
+    w.*side.standard = ui::makeDisplayBox(frame, side.standardName, {120 + x, 1800, 4335, 405});
     w.*side.heading = makeCaption(frame, side.headingName, "Uygulanacak İşlemler Listesi:", {960 + x, 2280, 3015, 255});
 
     const Twips resultAt = side.resultAt;
-    w.*side.result = workbench::makeDisplayBox(w.Frame3, side.resultName, resultAt);
+    w.*side.result = ui::makeDisplayBox(w.Frame3, side.resultName, resultAt);
     side.resultCaption(w) = makeCaption(w.Frame3, side.resultCaptionName, " Modifiye Sonrası Beygir Gücü:",
                                         {side.resultCaptionLeft, 1560, 1815, 495}, kTopCentre);
     w.*side.appliedHeading = makeCaption(w.Frame3, side.appliedHeadingName, side.appliedHeadingCaption,
@@ -238,19 +239,19 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
         const std::size_t column = i % 2;
         const double top = kRowTop[i / 2];
         const double captionLeft = kCaptionAt[i].x() + x;
-        row.caption(w) = workbench::makeCaption(frame, row.captionName, modification.gridCaption,
+        row.caption(w) = ui::makeCaption(frame, row.captionName, modification.gridCaption,
                                                 {captionLeft, kCaptionAt[i].y(), kRemoveLeft[column] + x + 975 - captionLeft, 255},
                                                 designFont(QStringLiteral("Verdana"), 8.25, true));
 
-        auto* add = w.*row.add = workbench::makePushButton(frame, row.addName, QStringLiteral("+EKLE"),
+        auto* add = w.*row.add = ui::makePushButton(frame, row.addName, QStringLiteral("+EKLE"),
                                                            {kAddLeft[column] + x, top, 975, 495}, buttonFont);
-        auto* remove = w.*row.remove = workbench::makePushButton(frame, row.removeName, QStringLiteral("-KALDIR"),
+        auto* remove = w.*row.remove = ui::makePushButton(frame, row.removeName, QStringLiteral("-KALDIR"),
                                                                  {kRemoveLeft[column] + x, top, 975, 495}, buttonFont);
         remove->setEnabled(false);
         forms::on(add, &controls::lvButtons_H::Click, &w, row.onAdd);
         forms::on(remove, &controls::lvButtons_H::Click, &w, row.onRemove);
 
-        auto* applied = w.*row.applied = workbench::makeCaption(w.Frame3, row.appliedName, modification.appliedCaption,
+        auto* applied = w.*row.applied = ui::makeCaption(w.Frame3, row.appliedName, modification.appliedCaption,
                                                                 row.appliedAt, designFont(QStringLiteral("MS Sans Serif"), 8.25, true),
                                                                 row.appliedAlign);
         applied->setForeColor(colorRef(0x404040));
@@ -258,7 +259,7 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
         pairs[i] = {add, remove, w.*kHolders[i], applied};
     }
 
-    w.*side.reset = workbench::makePushButton(&w, side.resetName, QStringLiteral("Araç Değiştir"),
+    w.*side.reset = ui::makePushButton(&w, side.resetName, QStringLiteral("Araç Değiştir"),
                                               {side.resetLeft, 6960, 3135, 375},
                                               designFont(QStringLiteral("Georgia"), 10, true));
     forms::on(w.*side.reset, &controls::lvButtons_H::Click, &w, side.onReset);

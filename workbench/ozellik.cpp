@@ -12,7 +12,8 @@
 #include "platform/forms/Screen.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
-#include "workbench/shared/DesignControls.h"
+#include "ui/DesignControls.h"
+#include "workbench/shared/CarControls.h"
 
 using controls::designFont;
 using O = ozellik;
@@ -82,7 +83,7 @@ ozellik::ozellik()
     background->setPicture(kBackground);
     background->setGeometry(rect());
 
-    const workbench::Banner banner = workbench::makeBanner(this, 360, 120);
+    const ui::Banner banner = ui::makeBanner(this, 360, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
     Image2 = new controls::Image(this, kSpecBadge);
@@ -104,13 +105,13 @@ ozellik::ozellik()
         std::vector<workbench::DisplayField> display;
         for (const RowDesign& row : kRows) {
             const std::size_t index = row.captionIndex[car];
-            Label4[index] = workbench::makeCaption(this, QStringLiteral("Label4(%1)").arg(index).toUtf8().constData(),
+            Label4[index] = ui::makeCaption(this, QStringLiteral("Label4(%1)").arg(index).toUtf8().constData(),
                                                    QString::fromUtf8(row.caption),
                                                    {column.left, row.boxTop - 240, row.captionWidth, 240}, captionFont,
                                                    row.captionAlign);
             Label4[index]->setForeColor(Qt::white);
             controls::TextBox* box = this->*row.box[car] =
-                workbench::makeDisplayBox(this, row.boxName[car], {column.left, row.boxTop, 4335, 405});
+                ui::makeDisplayBox(this, row.boxName[car], {column.left, row.boxTop, 4335, 405});
             display.push_back(workbench::showIn(QString::fromUtf8(row.column), box));
         }
 

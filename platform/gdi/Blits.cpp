@@ -1,8 +1,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Objects.h"
-#include "platform/gdi/raster/Blit.h"
-#include "platform/gdi/raster/Rop3.h"
-#include "platform/gdi/raster/Stretch.h"
+#include "platform/raster/Blit.h"
+#include "platform/raster/Rop3.h"
+#include "platform/raster/Stretch.h"
 
 namespace gdi {
 
@@ -85,7 +85,7 @@ bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx
         return false;
     const raster::Rect visible = raster::normalisedRect(x, y, width, height).intersected(to->surface.bounds());
     std::vector<uint32_t> sampled = raster::resample(
-        src->surface, {sx, sy, sourceWidth, sourceHeight, x, y, width, height}, visible, to->dc->stretchMode);
+        src->surface, {sx, sy, sourceWidth, sourceHeight, x, y, width, height}, visible, static_cast<raster::StretchMode>(to->dc->stretchMode));
     if (sampled.empty())
         return true;
     const raster::BlitSource from{{sampled.data(), visible.width(), visible.height(), visible.width()}, 0, 0};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Surface.h"
 
 #include <QRegion>
 #include <QWidget>

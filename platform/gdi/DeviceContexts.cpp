@@ -1,7 +1,7 @@
 #include "platform/gdi/ClientSurface.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Objects.h"
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Surface.h"
 
 #include <utility>
 
@@ -52,7 +52,7 @@ raster::Pattern patternOf(const DeviceContext& dc)
     if (r.lbStyle == BS_HATCHED) {
         const std::optional<uint32_t> gap =
             dc.bkMode == OPAQUE ? std::optional(raster::pixelFromColour(dc.bkColor)) : std::nullopt;
-        if (auto hatch = raster::hatchPattern(r.lbHatch, colour, gap, dc.brushOrigin.x, dc.brushOrigin.y))
+        if (auto hatch = raster::hatchPattern(static_cast<raster::Hatch>(r.lbHatch), colour, gap, dc.brushOrigin.x, dc.brushOrigin.y))
             return *hatch;
     }
     return raster::hollowPattern();

@@ -2,8 +2,8 @@
 
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Types.h"
-#include "platform/gdi/raster/Pattern.h"
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Pattern.h"
+#include "platform/raster/Surface.h"
 
 #include <QFont>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbench/shared/AddRemovePair.h"
+#include "ui/AddRemovePair.h"
 #include "workbench/shared/CarList.h"
 #include "workbench/shared/ModificationCatalogue.h"
 
@@ -15,7 +15,7 @@ namespace workbench {
 // catalogue order. A window with two such cars holds two, and nothing of one reaches the other.
 class ModifiedCar {
 public:
-    using Pairs = std::array<AddRemovePair, ModificationCatalogue::size>;
+    using Pairs = std::array<ui::AddRemovePair, ModificationCatalogue::size>;
 
     // blankOnReset: the boxes that show the car, emptied when the user starts over with a new car.
     // afterAdd: what else an accepted add does on this window; afterReset: what else a reset does.
@@ -36,7 +36,7 @@ public:
 
 private:
     CarList carList_;
-    RunningTotal total_;
+    ui::RunningTotal total_;
     Pairs pairs_;
     std::vector<controls::TextBox*> blankOnReset_;
     std::function<void()> afterReset_;

@@ -1,5 +1,5 @@
-#include "platform/gdi/raster/Raster.h"
-#include "platform/gdi/raster/Rop3.h"
+#include "platform/raster/Raster.h"
+#include "platform/raster/Rop3.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 // Fast paths for the codes programs use most. Each is a row of the table below; a code that uses
 // the pattern only takes its fast path with a solid brush (the dispatcher checks). Every row must
 // give exactly what the generic path gives; the raster tests hold them to that.
-namespace gdi::raster {
+namespace raster {
 
 namespace {
 
@@ -97,4 +97,4 @@ std::vector<uint8_t> fastPathCodes()
 void setFastPathsEnabled(bool on) { enabled = on; }
 bool fastPathsEnabled() { return enabled; }
 
-} // namespace gdi::raster
+} // namespace raster

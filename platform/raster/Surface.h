@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace gdi::raster {
+namespace raster {
 
 // Pixels are 0xFFRRGGBB words, as QImage::Format_RGB32 lays them out. The top byte is always
 // 0xFF: every writer sets it, so a QImage wrapping the buffer stays valid after any raster code.
@@ -33,6 +33,14 @@ struct Rect {
     bool intersects(const Rect& o) const { return !intersected(o).empty(); }
 };
 
+// How a brush's hatch crosses its 8 x 8 cell. The values are the platform's hatch style numbers,
+// so the device-context layer passes a style through unchanged.
+enum class Hatch : uint32_t { Horizontal = 0, Vertical = 1, FallingDiagonal = 2, RisingDiagonal = 3, Cross = 4, DiagonalCross = 5 };
+
+// How a stretch combines the source pixels that fall on one destination pixel; the values are the
+// platform's stretch mode numbers.
+enum class StretchMode : int { BlackOnWhite = 1, WhiteOnBlack = 2, ColourOnColour = 3, Halftone = 4 };
+
 // A view of pixel rows owned by someone else (a bitmap, a window's client area, a scratch buffer).
 struct Surface {
     uint32_t* bits = nullptr;
@@ -44,4 +52,4 @@ struct Surface {
     Rect bounds() const { return {0, 0, width, height}; }
 };
 
-} // namespace gdi::raster
+} // namespace raster

@@ -6,7 +6,7 @@
 // The 256 ternary raster operations as data. A code's eight bits are its truth table: for a bit of
 // pattern P, source S and destination D, the result is bit (P * 4 + S * 2 + D) of the code. So
 // source copy, 0xCC, is 1 exactly where S is 1, whatever P and D are.
-namespace gdi::raster {
+namespace raster {
 
 struct Rop3 {
     uint8_t code = 0;
@@ -42,4 +42,4 @@ static_assert(kRop3Table[0xF0].pattern && !kRop3Table[0xF0].source && !kRop3Tabl
 static_assert(!kRop3Table[0x55].pattern && !kRop3Table[0x55].source && kRop3Table[0x55].destination);
 static_assert(!kRop3Table[0x00].pattern && !kRop3Table[0x00].source && !kRop3Table[0x00].destination);
 
-} // namespace gdi::raster
+} // namespace raster

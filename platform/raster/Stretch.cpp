@@ -1,11 +1,10 @@
-#include "platform/gdi/raster/Stretch.h"
+#include "platform/raster/Stretch.h"
 
-#include "platform/gdi/Types.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace gdi::raster {
+namespace raster {
 
 namespace {
 
@@ -36,11 +35,11 @@ Axis axis(int s, int sLen, int d, int dLen, int limit)
     return {srcStart, std::abs(sLen), dstStart, std::abs(dLen), (sLen < 0) != (dLen < 0), limit};
 }
 
-uint32_t sampleBox(const Surface& src, const Axis& ax, const Axis& ay, int x, int y, int mode)
+uint32_t sampleBox(const Surface& src, const Axis& ax, const Axis& ay, int x, int y, StretchMode mode)
 {
     const auto [x0, x1] = ax.box(x);
     const auto [y0, y1] = ay.box(y);
-    if (mode != BLACKONWHITE && mode != WHITEONBLACK && mode != HALFTONE)
+    if (mode != StretchMode::BlackOnWhite && mode != StretchMode::WhiteOnBlack && mode != StretchMode::Halftone)
         return src.row(ay.clamp(y0))[ax.clamp(x0)];
     uint32_t all = ~0u, any = 0;
     uint64_t red = 0, green = 0, blue = 0;
@@ -53,9 +52,9 @@ uint32_t sampleBox(const Surface& src, const Axis& ax, const Axis& ay, int x, in
             green += p >> 8 & 0xFF;
             blue += p & 0xFF;
         }
-    if (mode == BLACKONWHITE)
+    if (mode == StretchMode::BlackOnWhite)
         return all;
-    if (mode == WHITEONBLACK)
+    if (mode == StretchMode::WhiteOnBlack)
         return any;
     const uint64_t n = static_cast<uint64_t>(x1 - x0) * (y1 - y0);
     return kOpaque | static_cast<uint32_t>((red + n / 2) / n) << 16 | static_cast<uint32_t>((green + n / 2) / n) << 8
@@ -69,7 +68,7 @@ Rect normalisedRect(int x, int y, int w, int h)
     return {std::min(x, x + w), std::min(y, y + h), std::max(x, x + w), std::max(y, y + h)};
 }
 
-std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const Rect& visible, int mode)
+std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const Rect& visible, StretchMode mode)
 {
     std::vector<uint32_t> out;
     if (visible.empty() || src.width <= 0 || src.height <= 0 || map.sw == 0 || map.sh == 0)
@@ -83,4 +82,4 @@ std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const 
     return out;
 }
 
-} // namespace gdi::raster
+} // namespace raster

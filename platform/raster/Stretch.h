@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Surface.h"
 
 #include <vector>
 
-namespace gdi::raster {
+namespace raster {
 
 // A rectangle given as corner and extent; a negative extent runs from x + w up to x - 1.
 Rect normalisedRect(int x, int y, int w, int h);
@@ -21,6 +21,6 @@ struct StretchMap {
 // stands for a box of source pixels: black-on-white keeps the AND of the box (black wins),
 // white-on-black the OR (white wins), halftone the average colour; colour-on-colour and any
 // other mode take the box's first pixel. Source pixels outside the source repeat its edge.
-std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const Rect& visible, int mode);
+std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const Rect& visible, StretchMode mode);
 
-} // namespace gdi::raster
+} // namespace raster

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/gdi/raster/Pattern.h"
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Pattern.h"
+#include "platform/raster/Surface.h"
 
 #include <cstdint>
 
-namespace gdi::raster {
+namespace raster {
 
 // Where a blit reads from: the pixel of `surface` at (x, y) lands on the target's top-left corner.
 struct BlitSource {
@@ -20,4 +20,4 @@ struct BlitSource {
 // same pixels, overlapping or not. Returns the rectangle that was written (empty when none).
 Rect blit(uint8_t code, const Surface& dst, const Rect& target, const BlitSource* source, const Pattern* pattern);
 
-} // namespace gdi::raster
+} // namespace raster

@@ -1,9 +1,9 @@
-#include "workbench/shared/DesktopBrowser.h"
+#include "ui/DesktopBrowser.h"
 
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Shell.h"
 
-namespace workbench {
+namespace ui {
 
 void openInDesktopBrowser(const QString& address)
 {
@@ -12,4 +12,4 @@ void openInDesktopBrowser(const QString& address)
                       QStringLiteral("Hata"));
 }
 
-} // namespace workbench
+} // namespace ui

@@ -1,12 +1,12 @@
-#include "platform/gdi/raster/Blit.h"
+#include "platform/raster/Blit.h"
 
-#include "platform/gdi/raster/Raster.h"
-#include "platform/gdi/raster/Rop3.h"
+#include "platform/raster/Raster.h"
+#include "platform/raster/Rop3.h"
 
 #include <cstring>
 #include <vector>
 
-namespace gdi::raster {
+namespace raster {
 
 Rect blit(uint8_t code, const Surface& dst, const Rect& target, const BlitSource* source, const Pattern* pattern)
 {
@@ -50,4 +50,4 @@ Rect blit(uint8_t code, const Surface& dst, const Rect& target, const BlitSource
     return area;
 }
 
-} // namespace gdi::raster
+} // namespace raster

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Surface.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 
-namespace gdi::raster {
+namespace raster {
 
 // A brush as the raster code sees it: nothing at all (hollow), one colour, or an 8 x 8 tile. A
 // tile pixel may be left uncovered (the gaps of a hatch on a transparent background): there the
@@ -29,7 +29,7 @@ Pattern solidPattern(uint32_t pixel);
 Pattern hollowPattern();
 // A hatch drawn in `line`; the gaps show `gap` (an opaque background) or nothing (transparent).
 // An unknown hatch style gives no pattern.
-std::optional<Pattern> hatchPattern(uint32_t style, uint32_t line, std::optional<uint32_t> gap, int originX,
+std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<uint32_t> gap, int originX,
                                     int originY);
 
-} // namespace gdi::raster
+} // namespace raster

@@ -1,9 +1,9 @@
-#include "platform/gdi/raster/Raster.h"
-#include "platform/gdi/raster/Rop3.h"
+#include "platform/raster/Raster.h"
+#include "platform/raster/Rop3.h"
 
 #include <array>
 
-namespace gdi::raster {
+namespace raster {
 
 namespace {
 
@@ -92,4 +92,4 @@ void run(uint8_t code, const RasterJob& job)
     runGeneric(code, job);
 }
 
-} // namespace gdi::raster
+} // namespace raster

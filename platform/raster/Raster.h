@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/gdi/raster/Pattern.h"
-#include "platform/gdi/raster/Surface.h"
+#include "platform/raster/Pattern.h"
+#include "platform/raster/Surface.h"
 
 #include <cstdint>
 #include <vector>
 
-namespace gdi::raster {
+namespace raster {
 
 // One raster operation over a rectangle that is already clipped to every surface involved.
 struct RasterJob {
@@ -37,4 +37,4 @@ std::vector<uint8_t> fastPathCodes();
 void setFastPathsEnabled(bool enabled);
 bool fastPathsEnabled();
 
-} // namespace gdi::raster
+} // namespace raster

@@ -1,6 +1,6 @@
 // The ternary raster operations, brushes, clipping and stretching, on exact pixels.
 #include "platform/gdi/Gdi.h"
-#include "platform/gdi/raster/Raster.h"
+#include "platform/raster/Raster.h"
 #include "tests/support/Canvas.h"
 
 #include <QTest>
@@ -15,8 +15,8 @@ namespace {
 // Switches the fast paths for one test and back on after it.
 class FastPaths {
 public:
-    explicit FastPaths(bool on) { gdi::raster::setFastPathsEnabled(on); }
-    ~FastPaths() { gdi::raster::setFastPathsEnabled(true); }
+    explicit FastPaths(bool on) { raster::setFastPathsEnabled(on); }
+    ~FastPaths() { raster::setFastPathsEnabled(true); }
 };
 
 // A brush selected into a DC for one scope.
@@ -40,7 +40,7 @@ QImage picture(const QStringList& rows, QRgb ink, QRgb paper)
 
 } // namespace
 
-class TestRaster : public QObject {
+class TestGdiBlits : public QObject {
     Q_OBJECT
 private slots:
     void everyCodeFollowsItsTruthTable_data();
@@ -60,7 +60,7 @@ private slots:
     void stretchingMirrorsAndEnlarges();
 };
 
-void TestRaster::everyCodeFollowsItsTruthTable_data()
+void TestGdiBlits::everyCodeFollowsItsTruthTable_data()
 {
     QTest::addColumn<bool>("fastPaths");
     QTest::newRow("with fast paths") << true;
@@ -70,7 +70,7 @@ void TestRaster::everyCodeFollowsItsTruthTable_data()
 // Each code against its definition: bit (P * 4 + S * 2 + D) of the code is the result bit, for
 // each of the 24 colour bits of random pixels, with a brush and its complement so that every bit
 // of the pattern is tried both ways.
-void TestRaster::everyCodeFollowsItsTruthTable()
+void TestGdiBlits::everyCodeFollowsItsTruthTable()
 {
     QFETCH(bool, fastPaths);
     const FastPaths switched(fastPaths);
@@ -114,17 +114,17 @@ void TestRaster::everyCodeFollowsItsTruthTable()
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
 }
 
-void TestRaster::fastPathsMatchTheGenericPath_data()
+void TestGdiBlits::fastPathsMatchTheGenericPath_data()
 {
     QTest::addColumn<int>("code");
-    for (uint8_t code : gdi::raster::fastPathCodes())
+    for (uint8_t code : raster::fastPathCodes())
         QTest::addRow("%02X", code) << int(code);
 }
 
 // Every fast path gives exactly what the generic path gives, over random pixels: a clipped blit
 // between two bitmaps, overlapping blits within one bitmap in both directions, and hatched
 // brushes on both backgrounds (which a fast path must leave to the generic path).
-void TestRaster::fastPathsMatchTheGenericPath()
+void TestGdiBlits::fastPathsMatchTheGenericPath()
 {
     QFETCH(int, code);
     struct Case {
@@ -162,7 +162,7 @@ void TestRaster::fastPathsMatchTheGenericPath()
     }
 }
 
-void TestRaster::copiesAreClippedToBothSurfaces()
+void TestGdiBlits::copiesAreClippedToBothSurfaces()
 {
     Canvas target(6, 6, 0xFFFFFF), source(4, 4, 0x000000);
     // The source has three columns and rows from (1, 1) on; they land at (3, 3) to (5, 5).
@@ -176,7 +176,7 @@ void TestRaster::copiesAreClippedToBothSurfaces()
     QCOMPARE(gdi::snapshot(target.dc()), expected);
 }
 
-void TestRaster::overlappingCopiesWithinOneBitmap_data()
+void TestGdiBlits::overlappingCopiesWithinOneBitmap_data()
 {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("sx");
@@ -185,7 +185,7 @@ void TestRaster::overlappingCopiesWithinOneBitmap_data()
     QTest::newRow("to the left") << 0 << 2 << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 8, 9};
 }
 
-void TestRaster::overlappingCopiesWithinOneBitmap()
+void TestGdiBlits::overlappingCopiesWithinOneBitmap()
 {
     QFETCH(int, x);
     QFETCH(int, sx);
@@ -199,7 +199,7 @@ void TestRaster::overlappingCopiesWithinOneBitmap()
     QCOMPARE(got, expected);
 }
 
-void TestRaster::hatchedBrushes_data()
+void TestGdiBlits::hatchedBrushes_data()
 {
     QTest::addColumn<uint32_t>("hatch");
     QTest::addColumn<QStringList>("rows");
@@ -223,7 +223,7 @@ void TestRaster::hatchedBrushes_data()
 
 // The lines are drawn in the brush colour; the gaps take the background colour on an opaque
 // background and keep what was there on a transparent one.
-void TestRaster::hatchedBrushes()
+void TestGdiBlits::hatchedBrushes()
 {
     QFETCH(uint32_t, hatch);
     QFETCH(QStringList, rows);
@@ -238,7 +238,7 @@ void TestRaster::hatchedBrushes()
     }
 }
 
-void TestRaster::brushOriginMovesThePattern()
+void TestGdiBlits::brushOriginMovesThePattern()
 {
     Canvas canvas(8, 8, 0xFFFFFF);
     const ScopedBrush brush(canvas.dc(), {gdi::BS_HATCHED, 0, gdi::HS_CROSS});
@@ -251,7 +251,7 @@ void TestRaster::brushOriginMovesThePattern()
                                                  qRgb(0, 0, 0), qRgb(255, 255, 255)));
 }
 
-void TestRaster::hollowBrushPaintsNothing()
+void TestGdiBlits::hollowBrushPaintsNothing()
 {
     Canvas canvas(4, 4, 0x123456);
     const QImage before = gdi::snapshot(canvas.dc());
@@ -264,7 +264,7 @@ void TestRaster::hollowBrushPaintsNothing()
     QCOMPARE(canvas.at(3, 3), 0u);
 }
 
-void TestRaster::patBltTakesNegativeExtentsAndRefusesSourceCodes()
+void TestGdiBlits::patBltTakesNegativeExtentsAndRefusesSourceCodes()
 {
     Canvas canvas(8, 3, 0xFFFFFF);
     // From x = 6 three pixels to the left: columns 3 to 5.
@@ -274,7 +274,7 @@ void TestRaster::patBltTakesNegativeExtentsAndRefusesSourceCodes()
              picture({"...###..", "........", "........"}, qRgb(0, 0, 0), qRgb(255, 255, 255)));
 }
 
-void TestRaster::stretchModesWhenShrinking_data()
+void TestGdiBlits::stretchModesWhenShrinking_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<uint32_t>("expected");
@@ -284,7 +284,7 @@ void TestRaster::stretchModesWhenShrinking_data()
     QTest::newRow("halftone averages") << gdi::HALFTONE << 0x808080u;
 }
 
-void TestRaster::stretchModesWhenShrinking()
+void TestGdiBlits::stretchModesWhenShrinking()
 {
     QFETCH(int, mode);
     QFETCH(uint32_t, expected);
@@ -296,7 +296,7 @@ void TestRaster::stretchModesWhenShrinking()
     QCOMPARE(target.at(0, 0), expected);
 }
 
-void TestRaster::stretchingMirrorsAndEnlarges()
+void TestGdiBlits::stretchingMirrorsAndEnlarges()
 {
     Canvas source(3, 1), target(6, 2, 0xFFFFFF);
     source.paint([](int x, int) { return static_cast<gdi::COLORREF>(x + 1); });
@@ -311,5 +311,5 @@ void TestRaster::stretchingMirrorsAndEnlarges()
     QCOMPARE(gdi::GetStretchBltMode(target.dc()), gdi::BLACKONWHITE);
 }
 
-QTEST_MAIN(TestRaster)
-#include "tst_raster.moc"
+QTEST_MAIN(TestGdiBlits)
+#include "tst_gdi_blits.moc"

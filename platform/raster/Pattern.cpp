@@ -1,24 +1,23 @@
-#include "platform/gdi/raster/Pattern.h"
+#include "platform/raster/Pattern.h"
 
-#include "platform/gdi/Types.h"
 
-namespace gdi::raster {
+namespace raster {
 
 namespace {
 // Which pixels of the 8 x 8 cell a hatch style draws.
-std::optional<bool> hatchBit(uint32_t style, int x, int y)
+std::optional<bool> hatchBit(Hatch style, int x, int y)
 {
     const bool horizontal = y == 3;
     const bool vertical = x == 3;
     const bool falling = x == y; // top-left to bottom-right
     const bool rising = x + y == 7; // bottom-left to top-right
     switch (style) {
-    case HS_HORIZONTAL: return horizontal;
-    case HS_VERTICAL: return vertical;
-    case HS_FDIAGONAL: return falling;
-    case HS_BDIAGONAL: return rising;
-    case HS_CROSS: return horizontal || vertical;
-    case HS_DIAGCROSS: return falling || rising;
+    case Hatch::Horizontal: return horizontal;
+    case Hatch::Vertical: return vertical;
+    case Hatch::FallingDiagonal: return falling;
+    case Hatch::RisingDiagonal: return rising;
+    case Hatch::Cross: return horizontal || vertical;
+    case Hatch::DiagonalCross: return falling || rising;
     default: return std::nullopt;
     }
 }
@@ -39,7 +38,7 @@ Pattern hollowPattern()
     return p;
 }
 
-std::optional<Pattern> hatchPattern(uint32_t style, uint32_t line, std::optional<uint32_t> gap, int originX,
+std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<uint32_t> gap, int originX,
                                     int originY)
 {
     Pattern p;
@@ -58,4 +57,4 @@ std::optional<Pattern> hatchPattern(uint32_t style, uint32_t line, std::optional
     return p;
 }
 
-} // namespace gdi::raster
+} // namespace raster

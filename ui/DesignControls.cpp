@@ -1,7 +1,6 @@
-#include "workbench/shared/DesignControls.h"
+#include "ui/DesignControls.h"
 
 #include "platform/controls/Colors.h"
-#include "platform/controls/ComboBox.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/Label.h"
@@ -9,22 +8,16 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
 #include "resources/Resources.h"
-#include "workbench/shared/CarList.h"
-#include "workbench/shared/ModificationCatalogue.h"
 
 using controls::designFont;
 
-namespace workbench {
+namespace ui {
 
-namespace {
-template <class Control>
-Control* named(Control* control, const QString& name, Twips at)
+void nameAndPlace(QWidget* control, const QString& name, Twips at)
 {
     control->setObjectName(name);
     forms::place(control, at.left, at.top, at.width, at.height);
-    return control;
 }
-} // namespace
 
 Banner makeBanner(QWidget* parent, double left, double top, const QString& pictureName)
 {
@@ -52,13 +45,6 @@ controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at
     return box;
 }
 
-controls::ComboBox* makeCarList(QWidget* parent, const QString& name, Twips at)
-{
-    auto* list = named(new controls::ComboBox(parent, kCarPlaceholder), name, at);
-    list->setFont(designFont(QStringLiteral("Georgia"), 9.75, true));
-    return list;
-}
-
 controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, const QString& caption, Twips at,
                                       const QFont& font)
 {
@@ -78,9 +64,4 @@ controls::TextBox* makeValueHolder(QWidget* parent, const QString& name, const Q
     return holder;
 }
 
-controls::TextBox* makeGainHolder(QWidget* parent, const Modification& modification, double left, double top)
-{
-    return makeValueHolder(parent, modification.holderName, modification.gain, {left, top, 855, 285});
-}
-
-} // namespace workbench
+} // namespace ui

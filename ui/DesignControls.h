@@ -7,7 +7,6 @@ class QFont;
 class QWidget;
 
 namespace controls {
-class ComboBox;
 class Image;
 class Label;
 class PictureBox;
@@ -15,9 +14,7 @@ class lvButtons_H;
 class TextBox;
 } // namespace controls
 
-namespace workbench {
-
-struct Modification;
+namespace ui {
 
 // A design rectangle in twips, within the control's parent.
 struct Twips {
@@ -27,7 +24,16 @@ struct Twips {
     double height;
 };
 
-// The controls that the car windows build alike, each named and placed at its design rectangle.
+// Names a control and places it at its design rectangle.
+void nameAndPlace(QWidget* control, const QString& name, Twips at);
+template <class Control>
+Control* named(Control* control, const QString& name, Twips at)
+{
+    nameAndPlace(control, name, at);
+    return control;
+}
+
+// The controls that the program's windows build alike, each named and placed at its design rectangle.
 
 // The program's banner, 7095 x 975 twips: a picture box `Picture3` filled by the banner picture
 // `Image1`.
@@ -45,9 +51,6 @@ controls::Label* makeCaption(QWidget* parent, const QString& name, const QString
 // A display box the user reads but cannot type in: white, black bold Arial 12 pt, centred.
 controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at, bool multiLine = false);
 
-// An editable, unsorted car list in bold Georgia 9.75 pt, showing the placeholder.
-controls::ComboBox* makeCarList(QWidget* parent, const QString& name, Twips at);
-
 // A push button in the program's look: a black caption on a light face, turning red under the
 // pointer.
 controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, const QString& caption, Twips at,
@@ -58,7 +61,4 @@ controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, cons
 // keyboard focus, no typing.
 controls::TextBox* makeValueHolder(QWidget* parent, const QString& name, const QString& value, Twips at);
 
-// A modification's gain holder, 855 x 285 twips at (left, top).
-controls::TextBox* makeGainHolder(QWidget* parent, const Modification& modification, double left, double top);
-
-} // namespace workbench
+} // namespace ui
