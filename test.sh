@@ -5,7 +5,5 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 zv_install_packages "${ZV_PACKAGES[@]}" "${ZV_TEST_PACKAGES[@]}"
 zv_build
-cd build
-export QT_QPA_PLATFORM=offscreen
 # A run that finds no test fails, as does any failing test.
-ctest --output-on-failure --no-tests=error -j "$(nproc)"
+ctest --preset default -j "$(nproc)"

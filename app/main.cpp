@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zenvortali"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.0"));
+    QApplication::setApplicationVersion(QLatin1String(forms::version::text));
     // Windows are closed one by one by their own handlers; the main window's ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -27,7 +27,9 @@ zv_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds one of CMakePresets.json's presets (the default one unless named).
 zv_build() {
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE="${ZV_BUILD_TYPE:-RelWithDebInfo}"
-  cmake --build build
+  local preset="${1:-default}"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
 }

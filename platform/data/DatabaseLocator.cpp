@@ -18,10 +18,15 @@ QStringList DatabaseLocator::searchFolders()
 {
     if (!overrideFolders().isEmpty())
         return overrideFolders();
-    QStringList folders{QDir::currentPath()};
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath();
-    folders << QStringLiteral(ZV_DATA_DIR);
+    return searchFolders(QDir::currentPath(),
+                         QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString());
+}
+
+QStringList DatabaseLocator::searchFolders(const QString& workingFolder, const QString& executableFolder)
+{
+    QStringList folders{workingFolder};
+    if (!executableFolder.isEmpty())
+        folders << executableFolder << QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(ZV_DATA_FROM_BIN)));
     folders.removeDuplicates();
     return folders;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/forms/Version.h"
+
 #include <QString>
 
 #include <functional>
@@ -10,9 +12,9 @@ namespace forms {
 class App {
 public:
     static QString Title() { return QStringLiteral("Zenvortali"); }
-    static int Major() { return 2; }
-    static int Minor() { return 0; }
-    static int Revision() { return 0; }
+    static int Major() { return version::major; }
+    static int Minor() { return version::minor; }
+    static int Revision() { return version::revision; }
 
     // True when an earlier instance of the program is running. The answer is taken once, by a lock
     // file in the user's runtime folder that this process then holds until it ends.

@@ -168,6 +168,17 @@ private slots:
         const QStringList real = data::DatabaseLocator::searchFolders();
         QCOMPARE(real.value(0), QDir::currentPath());
         QVERIFY(real.contains(QCoreApplication::applicationDirPath()));
+
+        // An installed tree, wherever it was moved: bin/ beside share/zenvortali.
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/zenvortali")));
+        const QString installed = prefix.filePath(QStringLiteral("share/zenvortali/arac2.db"));
+        QVERIFY(QFile::copy(first.path(), installed));
+        data::DatabaseLocator::setSearchFolders(
+            data::DatabaseLocator::searchFolders(second.path() + QStringLiteral("/elsewhere"), prefix.filePath(QStringLiteral("bin"))));
+        QCOMPARE(*data::DatabaseLocator::locate(QStringLiteral("arac2.db")), installed);
+        data::DatabaseLocator::setSearchFolders({});
     }
 };
 
