@@ -127,15 +127,12 @@ bool App::PrevInstance()
     Outcome outcome = claimFile(folder, s.lock);
     if (outcome.claim == Claim::Unusable) {
         // Every copy of this user's that cannot use the folder comes here, so they still see each other.
-        qWarning("Zenvortali: the instance lock in \"%s\" cannot be used (%s); a per-user socket name is used "
-                 "instead",
+        qWarning("Zenvortali: the instance lock in \"%s\" cannot be used (%s); using a per-user socket name",
                  qPrintable(folder), outcome.why);
         outcome = claimSocketName(QByteArrayLiteral("zenvortali-2-") + QByteArray::number(::getuid()), s.lock);
     }
     if (outcome.claim == Claim::Unusable)
-        qWarning("Zenvortali: no instance lock could be taken (%s); a second copy of the program will not be "
-                 "noticed",
-                 outcome.why);
+        qWarning("Zenvortali: no instance lock could be taken (%s); a second copy will not be noticed", outcome.why);
     s.previous = outcome.claim == Claim::Taken;
     return *s.previous;
 }
