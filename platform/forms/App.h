@@ -16,8 +16,10 @@ public:
     static int Minor() { return version::minor; }
     static int Revision() { return version::revision; }
 
-    // True when an earlier instance of the program is running. The answer is taken once, by a lock
-    // file in the user's runtime folder that this process then holds until it ends.
+    // True when an earlier instance of the program is running. The answer is taken once, by an
+    // advisory lock on a file in the user's runtime folder (or, where that folder cannot be used, a
+    // per-user abstract socket name) that this process then holds until it ends. The kernel drops
+    // the lock with its owner, so no leftover or damaged file can refuse a start.
     static bool PrevInstance();
 
     // Ends the program at once: no other window's unload handler runs, nothing is asked or saved.
@@ -25,7 +27,8 @@ public:
     static bool ending();
     static int exitCode();
 
-    // Test seams: where the instance lock lives, and what End does instead of quitting.
+    // Test seams: where the instance lock lives, and what End does instead of quitting;
+    // resetForTests also lets go of the lock.
     static void setLockFolder(const QString& folder);
     static void setEndHandler(std::function<void(int)> handler);
     static void resetForTests();
