@@ -1,9 +1,11 @@
 // The raster layer's speed, each figure as a ratio against a baseline measured in the same run:
-// a full-HD source copy and the generic ternary path against memcpy of the same bytes, one frame
+// a full-HD source copy and the generic ternary path against memcpy of the same bytes between
+// buffers placed as a bitmap's pixels are (with --benchmark_repetitions, the medians), one frame
 // of the about screen's scroller (466 x 233) against its 50 ms budget, and GetPixel + SetPixel
 // through handles in pixels per second.
 #include "graphics/clsBitmap.h"
 #include "platform/gdi/Gdi.h"
+#include "platform/raster/PixelBuffer.h"
 #include "platform/raster/Raster.h"
 #include "platform/raster/Rop3.h"
 #include "tests/support/Canvas.h"
@@ -46,7 +48,7 @@ void setBytes(benchmark::State& state, size_t bytes)
 void memcpyFullHd(benchmark::State& state)
 {
     const size_t bytes = size_t(kFullWidth) * kFullHeight * 4;
-    std::vector<uint32_t> from(bytes / 4, 0xFF123456), to(bytes / 4);
+    raster::PixelBuffer from(bytes / 4, 0xFF123456), to(bytes / 4);
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), bytes);
         benchmark::ClobberMemory();
@@ -112,7 +114,8 @@ void pixelsThroughHandles(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * side * side);
 }
 
-// Keeps each benchmark's real time per iteration and its rate so the ratios print at the end.
+// Keeps each benchmark's real time per iteration and its rate so the ratios print at the end: the
+// median when the runs are repeated, else the one run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     std::map<std::string, double> seconds;
@@ -120,9 +123,12 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& r : runs) {
-            seconds[r.benchmark_name()] = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
+            if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median")
+                continue;
+            const std::string name = r.run_name.str();
+            seconds[name] = r.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(r.time_unit);
             if (auto it = r.counters.find("items_per_second"); it != r.counters.end())
-                itemsPerSecond[r.benchmark_name()] = it->second;
+                itemsPerSecond[name] = it->second;
         }
         ConsoleReporter::ReportRuns(runs);
     }
@@ -149,9 +155,9 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double copy = reporter.seconds["memcpyFullHd"];
     if (copy > 0) {
-        std::printf("BitBlt SRCCOPY 1920x1080: %.2fx memcpy (goal <= 1.5x)\n",
+        std::printf("BitBlt SRCCOPY 1920x1080: %.2fx memcpy (goal <= 1.2x)\n",
                     reporter.seconds["bitBltFullHd/srccopy"] / copy);
-        std::printf("generic ROP3 0xB8 1920x1080: %.2fx memcpy (goal <= 4x)\n",
+        std::printf("generic ROP3 0xB8 1920x1080: %.2fx memcpy (goal <= 3x)\n",
                     reporter.seconds["bitBltFullHd/generic"] / copy);
     }
     const double frame = reporter.seconds["aboutFrame"];

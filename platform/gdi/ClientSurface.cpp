@@ -45,7 +45,7 @@ void ClientSurface::paintEvent(QPaintEvent* event)
 void ClientSurface::follow(const QSize& size)
 {
     const int w = std::max(size.width(), 0), h = std::max(size.height(), 0);
-    std::vector<uint32_t> grown(static_cast<size_t>(w) * h, raster::kOpaque);
+    raster::PixelBuffer grown(static_cast<size_t>(w) * h, raster::kOpaque);
     for (int y = 0; y < std::min(h, height_); ++y)
         std::copy_n(pixels_.begin() + static_cast<ptrdiff_t>(y) * width_, std::min(w, width_),
                     grown.begin() + static_cast<ptrdiff_t>(y) * w);

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/raster/PixelBuffer.h"
 #include "platform/raster/Surface.h"
 
 #include <QRegion>
 #include <QWidget>
-
-#include <vector>
 
 namespace gdi::detail {
 
@@ -28,7 +27,7 @@ protected:
 private:
     void follow(const QSize& size);
 
-    std::vector<uint32_t> pixels_;
+    raster::PixelBuffer pixels_;
     int width_ = 0;
     int height_ = 0;
     QRegion drawn_;

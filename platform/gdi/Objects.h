@@ -3,6 +3,7 @@
 #include "platform/gdi/HandleTable.h"
 #include "platform/gdi/Types.h"
 #include "platform/raster/Pattern.h"
+#include "platform/raster/PixelBuffer.h"
 #include "platform/raster/Surface.h"
 
 #include <QFont>
@@ -10,7 +11,6 @@
 #include <QWidget>
 
 #include <optional>
-#include <vector>
 
 // The objects behind the handles, for the layer's own use.
 namespace gdi::detail {
@@ -25,7 +25,7 @@ struct Bitmap : Object {
 
     int width;
     int height;
-    std::vector<uint32_t> pixels; // Format_RGB32, rows of `width` pixels, black when created
+    raster::PixelBuffer pixels; // Format_RGB32, rows of `width` pixels, black when created
     HDC selectedInto = 0; // a bitmap lives in one memory DC at a time (except the stock one)
 };
 

@@ -26,7 +26,7 @@ struct RasterJob {
 // Runs a code through its fast path when one is registered and applies, else the generic path.
 void run(uint8_t code, const RasterJob& job);
 
-// The reference: every code, every pattern, one pixel at a time by the truth table.
+// The reference: every code, every pattern, worked out from the code's truth table alone.
 void runGeneric(uint8_t code, const RasterJob& job);
 
 // Fast paths are rows of a table (FastPaths.cpp). Turning them off sends every code down the
