@@ -13,6 +13,7 @@
 #include "platform/vb/Numbers.h"
 #include "resources/Resources.h"
 
+#include "ui/Look.h"
 #include <QCursor>
 #include <QLocale>
 #include <QMenu>
@@ -124,7 +125,7 @@ frmAboutScreen::~frmAboutScreen() = default;
 
 void frmAboutScreen::buildDescriptionFrame()
 {
-    const QColor red = colorRef(0x0000FF);
+    const QColor red = ui::look::captionRed;
     Frame1 = new controls::Frame(this, QStringLiteral("Açıklama:"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setBackColor(Qt::black);

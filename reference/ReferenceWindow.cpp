@@ -1,14 +1,13 @@
 #include "reference/ReferenceWindow.h"
 
-#include "platform/controls/Colors.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
-#include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
 #include "reference/Pictures.h"
 #include "resources/Resources.h"
 #include "ui/DesignControls.h"
+#include "ui/Look.h"
 
 #include <QFile>
 
@@ -29,7 +28,7 @@ ReferenceWindow::ReferenceWindow(const WindowLook& look)
         unsetCursor();
 
     // Created first, so everything else lies over it.
-    auto* background = new controls::PictureBox(this, QColor(0x10, 0x2A, 0x5C));
+    auto* background = new controls::PictureBox(this, ui::look::referenceBlue);
     background->setObjectName(QStringLiteral("picBackground"));
     background->setPicture(QLatin1String(look.background));
     background->setGeometry(rect());
@@ -72,16 +71,6 @@ void showOnly(controls::TextBox* shown, std::span<controls::TextBox* const> page
     for (controls::TextBox* page : pages)
         if (page != shown)
             page->setVisible(false);
-}
-
-controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,
-                                  double width, double height)
-{
-    auto* button = new controls::lvButtons_H(parent, caption);
-    button->setObjectName(name);
-    button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), controls::colorRef(0x0000FF), QColor(0xEC, 0xEE, 0xF2));
-    place(button, left, top, width, height);
-    return button;
 }
 
 } // namespace reference

@@ -9,7 +9,6 @@ class QFont;
 
 namespace controls {
 class Image;
-class lvButtons_H;
 class PictureBox;
 class TextBox;
 } // namespace controls
@@ -61,9 +60,5 @@ template <class Controls> void stackFirstOnTop(const Controls& controls)
     for (auto it = std::rbegin(controls); it != std::rend(controls); ++it)
         (*it)->raise();
 }
-
-// A push button of the reference windows: black caption turning red under the pointer.
-controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,
-                                  double width, double height);
 
 } // namespace reference

@@ -13,21 +13,16 @@
 #include "resources/Resources.h"
 #include "ui/DesktopBrowser.h"
 
+#include "ui/Look.h"
 #include <QFontMetrics>
 #include <QTextDocument>
 
 #include <algorithm>
 
-using controls::colorRef;
 using controls::designFont;
 using forms::place;
 
 namespace {
-
-const QColor kCaptionRed = colorRef(0x0000FF);
-const QColor kFace(0xD4, 0xD6, 0xDC);
-const QColor kHoverFace(0xEC, 0xEE, 0xF2);
-const QColor kGridColour(0x30, 0x30, 0x34);
 
 // One accessory: its add / remove pair and the hidden box that holds its price.
 struct ItemRow {
@@ -153,12 +148,8 @@ const char* const kDisclaimer =
 controls::lvButtons_H* makeButton(QWidget* parent, const char* name, const char* caption, double left, double top,
                                   double width)
 {
-    auto* button = new controls::lvButtons_H(parent, QString::fromUtf8(caption));
-    button->setObjectName(QLatin1String(name));
-    button->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
-    button->setColors(Qt::black, kFace, kCaptionRed, kHoverFace);
-    place(button, left, top, width, 375);
-    return button;
+    return ui::makePushButton(parent, QLatin1String(name), QString::fromUtf8(caption), {left, top, width, 375},
+                              ui::look::textFont());
 }
 
 controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font, double left,
@@ -194,7 +185,7 @@ aksesuar::aksesuar()
     buildBuyButtons();
     buildTotal();
 
-    Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), designFont(QStringLiteral("Georgia"), 8.25, true),
+    Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), ui::look::textFont(),
                        120, 7680, 10935, 615, Qt::AlignHCenter | Qt::AlignTop);
 
     total_ = std::make_unique<ui::RunningTotal>(Text1);
@@ -205,7 +196,7 @@ aksesuar::~aksesuar() = default;
 void aksesuar::buildGrid()
 {
     for (const LineRow& l : kGridLines)
-        new controls::Line(this, l.x1, l.y1, l.x2, l.y2, kGridColour);
+        new controls::Line(this, l.x1, l.y1, l.x2, l.y2, ui::look::outline);
 }
 
 void aksesuar::buildPictures()
@@ -219,7 +210,7 @@ void aksesuar::buildPictures()
 
 void aksesuar::buildCaptions()
 {
-    const QFont font = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont font = ui::look::textFont();
     for (const CaptionRow& row : kCaptions)
         this->*row.label = makeLabel(this, row.name, QString::fromUtf8(row.caption), font, row.left, row.top,
                                      row.width, 255, Qt::AlignLeft | Qt::AlignTop);
@@ -263,7 +254,7 @@ void aksesuar::buildTotal()
     Text1->setReadOnly(true);
     Text1->setCentered(true);
     Text1->setFont(big);
-    Text1->setForeColor(kCaptionRed);
+    Text1->setForeColor(ui::look::captionRed);
     Text1->setBackColor(Qt::black);
     place(Text1, 5400, 5160, 4695, 1215);
     // The one line of the total sits in the middle of the box, level with "TL" beside it.
@@ -272,7 +263,7 @@ void aksesuar::buildTotal()
 
     Label10 = makeLabel(this, "Label10", QStringLiteral("TL"), designFont(QStringLiteral("Georgia"), 30), 10080, 5160,
                         855, 1215, Qt::AlignCenter);
-    Label10->setForeColor(kCaptionRed);
+    Label10->setForeColor(ui::look::captionRed);
     Label10->setBackColor(Qt::black);
 }
 

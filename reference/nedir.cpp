@@ -7,9 +7,10 @@
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
 #include "reference/Pictures.h"
+#include "ui/DesignControls.h"
+#include "ui/Look.h"
 #include "reference/TopicPages.h"
 
-using controls::designFont;
 using forms::place;
 
 namespace {
@@ -61,7 +62,7 @@ controls::Image* makeImage(QWidget* parent, const char* name, const char* pictur
 
 nedir::nedir() : ReferenceWindow(kLook)
 {
-    setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
+    setFont(ui::look::textFont());
 
     Frame1 = new controls::Frame(this, QStringLiteral("Ne Nedir???"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -71,8 +72,8 @@ nedir::nedir() : ReferenceWindow(kLook)
     for (int i = 0; i < static_cast<int>(std::size(kTopicButtons)); ++i) {
         const TopicButton& row = kTopicButtons[i];
         auto* button =
-            reference::makeButton(Frame1, QStringLiteral("lvButtons_H%1").arg(i + 1), QString::fromUtf8(row.caption),
-                                  i < 6 ? 360 : 2280, 360 + 720 * (i % 6), 1815, 615);
+            ui::makePushButton(Frame1, QStringLiteral("lvButtons_H%1").arg(i + 1), QString::fromUtf8(row.caption),
+                               {i < 6 ? 360.0 : 2280.0, 360.0 + 720 * (i % 6), 1815, 615}, ui::look::textFont());
         this->*row.button = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
     }

@@ -25,25 +25,23 @@
 #include "workbench/shared/CarControls.h"
 #include "ui/DesktopBrowser.h"
 #include "workbench/shared/ModificationCatalogue.h"
+#include "ui/Look.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
 #include "workbench/karsilastir.h"
 #include "workbench/ozellik.h"
 
-using controls::colorRef;
 using controls::designFont;
 using forms::place;
 
 namespace {
 
-const QColor kCaptionRed = colorRef(0x0000FF);
-
 controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, double left, double top,
                            double width, double height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* label = ui::makeCaption(parent, QLatin1String(name), caption, {left, top, width, height},
-                                         designFont(QStringLiteral("Georgia"), 9, true), align);
-    label->setForeColor(QColor(0x11, 0x11, 0x11));
+                                  ui::look::captionFont(), align);
+    label->setForeColor(ui::look::darkText);
     return label;
 }
 
@@ -61,20 +59,21 @@ struct NavigationRow {
     double top;
     double height;
     const char* caption;
-    bool redCaption; // the about button: red turning black, where the others are black turning red
     void (ana::*handler)();
+    ui::ButtonLook look = ui::ButtonLook::Standard; // the about button's caption is red turning black
 };
 
 const NavigationRow kNavigation[] = {
-    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, &ana::lvButtons_H11_Click},
-    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, &ana::Command50_Click},
-    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, &ana::lvButtons_H5_Click},
-    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, &ana::lvButtons_H4_Click},
-    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, &ana::lvButtons_H2_Click},
-    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
-    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, &ana::lvButtons_H3_Click},
-    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, &ana::lvButtons_H7_Click},
-    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, &ana::lvButtons_H6_Click},
+    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", &ana::lvButtons_H11_Click},
+    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", &ana::Command50_Click},
+    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", &ana::lvButtons_H5_Click},
+    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", &ana::lvButtons_H4_Click},
+    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", &ana::lvButtons_H2_Click},
+    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", &ana::lvButtons_H10_Click},
+    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", &ana::lvButtons_H3_Click},
+    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", &ana::lvButtons_H7_Click},
+    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", &ana::lvButtons_H6_Click,
+     ui::ButtonLook::RedCaption},
 };
 
 // The modification grid, in catalogue order: three rows of two pairs.
@@ -130,7 +129,7 @@ ana::ana()
 
     Shape1 = new controls::Shape(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setBorder(QColor(0x30, 0x30, 0x34), 2);
+    Shape1->setBorder(ui::look::outline, 2);
     place(Shape1, 120, 1200, 6975, 4935);
 
     cboCourses = workbench::makeCarList(this, QStringLiteral("cboCourses"), {240, 1320, 6735, 360});
@@ -145,9 +144,9 @@ ana::ana()
     txtAGE = makeDisplayBox(this, "txtAGE", 3480, 1695, false);
     Text1 = makeDisplayBox(this, "Text1", 5400, 1575, false);
 
-    Line1 = new controls::Line(this, 120, 2760, 7080, 2760, QColor(0x30, 0x30, 0x34));
+    Line1 = new controls::Line(this, 120, 2760, 7080, 2760, ui::look::outline);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line2 = new controls::Line(this, 4920, 2760, 4920, 6120, QColor(0x30, 0x30, 0x34));
+    Line2 = new controls::Line(this, 4920, 2760, 4920, 6120, ui::look::outline);
     Line2->setObjectName(QStringLiteral("Line2"));
 
     Label3 = makeLabel(this, "Label3", QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 2880, 3375, 285);
@@ -155,11 +154,8 @@ ana::ana()
 
     const workbench::ModifiedCar::Pairs pairs = buildModificationGrid();
 
-    lvButtons_H9 = new controls::lvButtons_H(this, QStringLiteral("Yeni Araç Modifiye Et"));
-    lvButtons_H9->setObjectName(QStringLiteral("lvButtons_H9"));
-    lvButtons_H9->setFont(designFont(QStringLiteral("Georgia"), 10, true));
-    lvButtons_H9->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), kCaptionRed, QColor(0xEC, 0xEE, 0xF2));
-    place(lvButtons_H9, 120, 6240, 6975, 375);
+    lvButtons_H9 = ui::makePushButton(this, QStringLiteral("lvButtons_H9"), QStringLiteral("Yeni Araç Modifiye Et"),
+                                      {120, 6240, 6975, 375}, ui::look::navigationFont());
 
     buildNavigation();
     buildCreditLine();
@@ -201,12 +197,8 @@ workbench::ModifiedCar::Pairs ana::buildModificationGrid()
         gridLabels[i] = grid;
 
         auto makeButton = [&](const char* name, const char* caption, double left) {
-            auto* button = new controls::lvButtons_H(this, QString::fromUtf8(caption));
-            button->setObjectName(QLatin1String(name));
-            button->setFont(designFont(QStringLiteral("Georgia"), 9, true));
-            button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), kCaptionRed, QColor(0xEC, 0xEE, 0xF2));
-            place(button, left, top, 975, 495);
-            return button;
+            return ui::makePushButton(this, QLatin1String(name), QString::fromUtf8(caption), {left, top, 975, 495},
+                                      ui::look::captionFont());
         };
         this->*row.add = makeButton(row.addName, "+EKLE", pairLeft);
         this->*row.remove = makeButton(row.removeName, "-KALDIR", pairLeft + 1080);
@@ -240,19 +232,12 @@ void ana::buildNavigation()
 {
     Shape2 = new controls::Shape(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setBorder(QColor(0x30, 0x30, 0x34), 2);
+    Shape2->setBorder(ui::look::outline, 2);
     place(Shape2, 7200, 1200, 2295, 5415);
 
     for (const NavigationRow& row : kNavigation) {
-        auto* button = new controls::lvButtons_H(this, QString::fromUtf8(row.caption));
-        button->setObjectName(QLatin1String(row.name));
-        button->setFont(designFont(QStringLiteral("Georgia"), 10, true));
-        const QColor face(0xD4, 0xD6, 0xDC), hoverFace(0xEC, 0xEE, 0xF2);
-        if (row.redCaption)
-            button->setColors(kCaptionRed, face, Qt::black, hoverFace);
-        else
-            button->setColors(Qt::black, face, kCaptionRed, hoverFace);
-        place(button, 7320, row.top, 2055, row.height);
+        auto* button = ui::makePushButton(this, QLatin1String(row.name), QString::fromUtf8(row.caption),
+                                          {7320, row.top, 2055, row.height}, ui::look::navigationFont(), row.look);
         this->*row.button = button;
         if (row.handler)
             forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
@@ -268,7 +253,7 @@ void ana::buildCreditLine()
     Label11 = makeLabel(this, "Label11", QStringLiteral("MODIFIYE.EXAMPLE"), 5280, 6720, 2175, 375,
                         Qt::AlignLeft | Qt::AlignTop);
     Label11->setFont(designFont(QStringLiteral("Georgia"), 8, true, false, true));
-    Label11->setForeColor(kCaptionRed);
+    Label11->setForeColor(ui::look::captionRed);
     Label11->setCursor(Qt::PointingHandCursor);
     Label11->setToolTip(creditAddress());
     Label18 = makeLabel(this, "Label18", QStringLiteral("'A TEŞEKKÜR EDER."), 7080, 6720, 3015, 255,

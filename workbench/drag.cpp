@@ -19,15 +19,12 @@
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
+#include "ui/Look.h"
 
-using controls::colorRef;
 using controls::designFont;
 using forms::place;
 
 namespace {
-
-const QColor kPeach = colorRef(0xC0E0FF); // red 255, green 224, blue 192
-const QColor kCaptionRed = colorRef(0x0000FF);
 
 // The car menu opens and closes by the window's outer height, 10320 and 6120 twips, laid out for a
 // caption and border of 480 twips. Desktops draw frames of their own sizes, so the client area is
@@ -76,13 +73,10 @@ controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& 
 }
 
 controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
-                                  double top, double width, double height, const QString& fontFamily = "Georgia")
+                                  double top, double width, double height, const QFont& font = ui::look::textFont())
+// The race's buttons have the warmer face that suits its peach background.
 {
-    auto* button = ui::makePushButton(parent, name, caption, {left, top, width, height},
-                                             designFont(fontFamily, 8.25, true));
-    // A warmer face on the race's peach background.
-    button->setColors(Qt::black, QColor(0xF4, 0xE6, 0xD6), kCaptionRed, QColor(0xFF, 0xF3, 0xE6));
-    return button;
+    return ui::makePushButton(parent, name, caption, {left, top, width, height}, font, ui::ButtonLook::Race);
 }
 
 controls::Image* makeImage(QWidget* parent, const QString& name, const QString& picture, double left, double top,
@@ -103,7 +97,7 @@ drag::drag()
     designWindow(QStringLiteral("drag"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }}  Sanal Drag"), 9990, 5640);
     resources::applyWindowLook(this);
     QPalette p = palette();
-    p.setColor(QPalette::Window, kPeach);
+    p.setColor(QPalette::Window, ui::look::peach);
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -179,9 +173,9 @@ void drag::buildHead()
     Line1 = new controls::Line(this, 240, 1320, 9720, 1320, QColor(0x60, 0x40, 0x30));
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Yarış Durumu:"), 240, 1440, 1470, 210,
-                       designFont(QStringLiteral("Georgia"), 8.25, true));
+                       ui::look::textFont());
     Label18 = makeLabel(this, QStringLiteral("Label18"), {}, 240, 1680, 4095, 375,
-                        designFont(QStringLiteral("Georgia"), 8.25, true), Qt::AlignHCenter);
+                        ui::look::textFont(), Qt::AlignHCenter);
     Label5 = makeLabel(this, QStringLiteral("Label5"), {}, 240, 2040, 4095, 495,
                        designFont(QStringLiteral("Georgia"), 8.25), Qt::AlignHCenter);
 }
@@ -190,21 +184,22 @@ void drag::buildRaceControl()
 {
     Frame1 = new controls::Frame(this, QStringLiteral("Yarış Kontrolü"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
-    Frame1->setBackColor(kPeach);
+    Frame1->setFont(ui::look::textFont());
+    Frame1->setBackColor(ui::look::peach);
     place(Frame1, 4680, 1440, 5175, 1095);
 
-    Line2 = new controls::Line(Frame1, 480, 840, 480, 1080, QColor(0x30, 0x30, 0x30), 2);
-    Line3 = new controls::Line(Frame1, 240, 1080, 720, 1080, QColor(0x30, 0x30, 0x30), 2);
+    const QColor lightStand(0x30, 0x30, 0x30);
+    Line2 = new controls::Line(Frame1, 480, 840, 480, 1080, lightStand, 2);
+    Line3 = new controls::Line(Frame1, 240, 1080, 720, 1080, lightStand, 2);
     // Stacked: red above amber above green; the highest visible one is seen.
     Image5 = makeImage(Frame1, QStringLiteral("Image5"), picture("light_green"), 240, 360, 480, 480);
     Image10 = makeImage(Frame1, QStringLiteral("Image10"), picture("light_amber"), 240, 360, 480, 480);
     Image3 = makeImage(Frame1, QStringLiteral("Image3"), picture("light_red"), 240, 360, 480, 480);
 
     Command13 = makeButton(Frame1, QStringLiteral("Command13"), QStringLiteral("Yarışı Başlat!"), 1080, 240, 1935, 375,
-                           QStringLiteral("MS Sans Serif"));
+                           ui::look::systemFont(true));
     Command14 = makeButton(Frame1, QStringLiteral("Command14"), QStringLiteral("Yarışı Durdur!"), 1080, 600, 1935, 375,
-                           QStringLiteral("MS Sans Serif"));
+                           ui::look::systemFont(true));
     Command27 = makeButton(Frame1, QStringLiteral("Command27"), QStringLiteral("Yeni Yarış"), 3240, 360, 1815, 495);
 }
 
@@ -216,33 +211,32 @@ void drag::buildTrack()
     Image1->setLeft(kStartLeft);
     Image2->setLeft(kStartLeft);
 
-    const QFont nameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont nameFont = ui::look::textFont();
     Label2 = makeLabel(this, QStringLiteral("Label2"), {}, 3720, 5280, 6015, 375, nameFont, Qt::AlignRight);
     Label2->setForeColor(Qt::white);
     Label1 = makeLabel(this, QStringLiteral("Label1"), {}, 5040, 2760, 4695, 255, nameFont, Qt::AlignRight);
     Label1->setForeColor(Qt::white);
 
     lvButtons_H2 = makeButton(this, QStringLiteral("lvButtons_H2"), QStringLiteral("vvv Araç Menüsünü Kapat vvv"), 480,
-                              5280, 2895, 300, QStringLiteral("MS Sans Serif"));
+                              5280, 2895, 300, ui::look::systemFont(true));
     lvButtons_H1 = makeButton(this, QStringLiteral("lvButtons_H1"), QStringLiteral("vvv Araç Menüsünü Aç vvv"), 480,
-                              5280, 2895, 300, QStringLiteral("MS Sans Serif"));
+                              5280, 2895, 300, ui::look::systemFont(true));
 }
 
 std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
 {
-    const QFont frameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont frameFont = ui::look::textFont();
     Frame3 = new controls::Frame(this, QStringLiteral("Drag Yarışması 1. Araç (Beyaz)"));
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Frame2 = new controls::Frame(this, QStringLiteral("Drag Yarışması 2.Araç (Kırmızı)"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     for (controls::Frame* f : {Frame3, Frame2}) {
         f->setFont(frameFont);
-        f->setBackColor(kPeach);
+        f->setBackColor(ui::look::peach);
     }
     place(Frame3, 120, 5760, 4695, 3495);
     place(Frame2, 4920, 5760, 4935, 3495);
 
-    const QFont listFont = designFont(QStringLiteral("Georgia"), 9.75, true);
     cboCourses = workbench::makeCarList(Frame3, QStringLiteral("cboCourses"), {120, 360, 4335, 360});
     Combo1 = workbench::makeCarList(Frame2, QStringLiteral("Combo1"), {360, 360, 4335, 360});
 
@@ -274,7 +268,7 @@ workbench::ModifiedCar::Pairs drag::buildCarPairs(int car, controls::Frame* fram
     const std::array<const char*, 6> captionNames =
         car == 0 ? std::array{"Label8", "Label14", "Label4(3)", "Label15", "Label9", "Label16"}
                  : std::array{"Label13", "Label11", "Label4(5)", "Label10", "Label12", "Label6"};
-    const QFont captionFont = designFont(QStringLiteral("Verdana"), 8.25, true);
+    const QFont captionFont = ui::look::pairCaptionFont();
     workbench::ModifiedCar::Pairs pairs;
 
     for (std::size_t i = 0; i < 6; ++i) {
@@ -317,12 +311,12 @@ void drag::buildHiddenControls()
         // Out of sight like the gains: only the program writes the working powers.
         auto* box = ui::makeValueHolder(this, QLatin1String(name), QStringLiteral("0"), {left, top, width, 405});
         box->setCentered(true);
-        box->setFont(designFont(QStringLiteral("Arial"), 12, true));
+        box->setFont(ui::look::displayFont());
         return box;
     };
     txtAGE = powerBox("txtAGE", 10680, 3960, 1455);
     Text2 = powerBox("Text2", 10320, 4920, 1335);
-    const QFont captionFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont captionFont = ui::look::textFont();
     Label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Aracın Standart Beygir Gücü:"), 10560, 3360,
                           2415, 255, captionFont);
     Label4[4] = makeLabel(this, QStringLiteral("Label4(4)"), QStringLiteral("2.Aracın Standart Beygir Gücü:"), 10080,

@@ -17,14 +17,13 @@
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
 
+#include "ui/Look.h"
 using controls::colorRef;
-using controls::designFont;
 using ui::Twips;
 using K = karsilastir;
 
 namespace {
 
-const QColor kBackColor = colorRef(0xC0E0FF);
 const QString kCompareBadge = QStringLiteral(":/pictures/compare_badge.svg");
 const QString kPowerBadge = QStringLiteral(":/pictures/power_badge.svg");
 
@@ -161,13 +160,13 @@ const double kRemoveLeft[] = {1200, 3480};
 const double kRowTop[] = {2880, 3840, 4800};
 const QPointF kCaptionAt[] = {{480, 2640}, {2760, 2640}, {240, 3480}, {2880, 3480}, {600, 4440}, {2520, 4440}};
 
-QFont captionFont() { return designFont(QStringLiteral("Georgia"), 9, true); }
+QFont captionFont() { return ui::look::captionFont(); }
 
 controls::Label* makeCaption(QWidget* parent, const char* name, const char* caption, Twips at,
                              Qt::Alignment align = kTopLeft)
 {
     controls::Label* label = ui::makeCaption(parent, name, QString::fromUtf8(caption), at, captionFont(), align);
-    label->setForeColor(QColor(0x11, 0x11, 0x11));
+    label->setForeColor(ui::look::darkText);
     return label;
 }
 
@@ -175,8 +174,8 @@ controls::Frame* makeFrame(QWidget* parent, const char* name, const char* captio
 {
     auto* frame = new controls::Frame(parent, QString::fromUtf8(caption));
     frame->setObjectName(QString::fromUtf8(name));
-    frame->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
-    frame->setBackColor(kBackColor);
+    frame->setFont(ui::look::textFont());
+    frame->setBackColor(ui::look::peach);
     forms::place(frame, at.left, at.top, at.width, at.height);
     return frame;
 }
@@ -232,7 +231,7 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
     (w.*side.divider)->setObjectName(QString::fromUtf8(side.dividerName));
 
     workbench::ModifiedCar::Pairs pairs;
-    const QFont buttonFont = designFont(QStringLiteral("Georgia"), 9, true);
+    const QFont buttonFont = ui::look::captionFont();
     for (std::size_t i = 0; i < side.pairs.size(); ++i) {
         const PairDesign& row = side.pairs[i];
         const workbench::Modification& modification = workbench::ModificationCatalogue::at(i);
@@ -241,7 +240,7 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
         const double captionLeft = kCaptionAt[i].x() + x;
         row.caption(w) = ui::makeCaption(frame, row.captionName, modification.gridCaption,
                                                 {captionLeft, kCaptionAt[i].y(), kRemoveLeft[column] + x + 975 - captionLeft, 255},
-                                                designFont(QStringLiteral("Verdana"), 8.25, true));
+                                                ui::look::pairCaptionFont());
 
         auto* add = w.*row.add = ui::makePushButton(frame, row.addName, QStringLiteral("+EKLE"),
                                                            {kAddLeft[column] + x, top, 975, 495}, buttonFont);
@@ -252,7 +251,7 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
         forms::on(remove, &controls::lvButtons_H::Click, &w, row.onRemove);
 
         auto* applied = w.*row.applied = ui::makeCaption(w.Frame3, row.appliedName, modification.appliedCaption,
-                                                                row.appliedAt, designFont(QStringLiteral("MS Sans Serif"), 8.25, true),
+                                                                row.appliedAt, ui::look::systemFont(true),
                                                                 row.appliedAlign);
         applied->setForeColor(colorRef(0x404040));
         applied->setVisible(false);
@@ -261,7 +260,7 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
 
     w.*side.reset = ui::makePushButton(&w, side.resetName, QStringLiteral("Araç Değiştir"),
                                               {side.resetLeft, 6960, 3135, 375},
-                                              designFont(QStringLiteral("Georgia"), 10, true));
+                                              ui::look::navigationFont());
     forms::on(w.*side.reset, &controls::lvButtons_H::Click, &w, side.onReset);
 
     auto* control = w.*side.data = new data::DataControl(&w);
@@ -287,7 +286,7 @@ karsilastir::karsilastir()
     designWindow(QStringLiteral("karsilastir"), QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"), 10080, 9780);
     resources::applyWindowLook(this);
     QPalette back = palette();
-    back.setColor(QPalette::Window, kBackColor);
+    back.setColor(QPalette::Window, ui::look::peach);
     setPalette(back);
     setAutoFillBackground(true);
 

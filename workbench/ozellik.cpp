@@ -15,7 +15,7 @@
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
 
-using controls::designFont;
+#include "ui/Look.h"
 using O = ozellik;
 
 namespace {
@@ -96,7 +96,7 @@ ozellik::ozellik()
         frameLines[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     }
 
-    const QFont captionFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont captionFont = ui::look::textFont();
     for (std::size_t car = 0; car < cars_.size(); ++car) {
         const ColumnDesign& column = kColumns[car];
         controls::ComboBox* list = this->*column.list =
