@@ -4,7 +4,7 @@
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "ui/DesignControls.h"
 #include "ui/Look.h"
@@ -30,13 +30,13 @@ ReferenceWindow::ReferenceWindow(const WindowLook& look)
     // Created first, so everything else lies over it.
     auto* background = new controls::PictureBox(this, ui::look::referenceBlue);
     background->setObjectName(QStringLiteral("picBackground"));
-    background->setPicture(QLatin1String(look.background));
+    background->setPicture(resources::path(look.background));
     background->setGeometry(rect());
 
     const ui::Banner banner = ui::makeBanner(this, look.bannerLeft, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
-    Image2 = new controls::Image(this, QLatin1String(pictures::logo));
+    Image2 = new controls::Image(this, resources::path(resources::Picture::Logo));
     Image2->setObjectName(QStringLiteral("Image2"));
     place(Image2, look.logoLeft, 120, 1530, 975);
 }

@@ -13,6 +13,10 @@ class PictureBox;
 class TextBox;
 } // namespace controls
 
+namespace resources {
+enum class Picture;
+}
+
 namespace reference {
 
 // What sets one reference window apart from the others around its content.
@@ -21,7 +25,7 @@ struct WindowLook {
     const char* caption; // UTF-8
     double clientWidth;  // twips
     double clientHeight;
-    const char* background;
+    resources::Picture background;
     double bannerLeft;
     double logoLeft;
     bool ownCursor; // the program's mouse pointer over the window's surface

@@ -10,10 +10,11 @@
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
 #include "ui/DesignControls.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "ui/DesktopBrowser.h"
-
 #include "ui/Look.h"
+
 #include <QFontMetrics>
 #include <QTextDocument>
 
@@ -21,6 +22,7 @@
 
 using controls::designFont;
 using forms::place;
+using resources::Picture;
 
 namespace {
 
@@ -119,7 +121,7 @@ const LineRow kGridLines[] = {
 // Product pictures in their cells, brand emblems beside the banner and under the total.
 struct PictureRow {
     const char* name;
-    const char* file;
+    Picture picture;
     double left;
     double top;
     double width;
@@ -127,17 +129,17 @@ struct PictureRow {
 };
 
 const PictureRow kPictures[] = {
-    {"imgChip", "accessory_chip", 480, 1740, 2280, 1140},
-    {"imgShock", "accessory_shock", 2955, 1725, 450, 2610},
-    {"imgAirFilter", "accessory_airfilter", 5400, 1740, 2640, 1440},
-    {"imgSpring", "accessory_spring", 8385, 1905, 660, 2430},
-    {"imgStrutBrace", "accessory_strutbrace", 300, 4860, 2400, 1140},
-    {"imgExhaust", "accessory_exhaust", 3000, 4860, 2040, 1140},
-    {"imgBrandLeft", "brand_vorteks", 150, 150, 1800, 915},
-    {"imgBrandRight", "brand_aspera", 9210, 150, 1800, 915},
-    {"imgBrand1", "brand_kartal", 5400, 6480, 1695, 960},
-    {"imgBrand2", "brand_novaks", 7320, 6480, 1695, 960},
-    {"imgBrand3", "brand_durax", 9240, 6480, 1695, 960},
+    {"imgChip", Picture::AccessoryChip, 480, 1740, 2280, 1140},
+    {"imgShock", Picture::AccessoryShock, 2955, 1725, 450, 2610},
+    {"imgAirFilter", Picture::AccessoryAirFilter, 5400, 1740, 2640, 1440},
+    {"imgSpring", Picture::AccessorySpring, 8385, 1905, 660, 2430},
+    {"imgStrutBrace", Picture::AccessoryStrutBrace, 300, 4860, 2400, 1140},
+    {"imgExhaust", Picture::AccessoryExhaust, 3000, 4860, 2040, 1140},
+    {"imgBrandLeft", Picture::BrandVorteks, 150, 150, 1800, 915},
+    {"imgBrandRight", Picture::BrandAspera, 9210, 150, 1800, 915},
+    {"imgBrand1", Picture::BrandKartal, 5400, 6480, 1695, 960},
+    {"imgBrand2", Picture::BrandNovaks, 7320, 6480, 1695, 960},
+    {"imgBrand3", Picture::BrandDurax, 9240, 6480, 1695, 960},
 };
 
 const char* const kDisclaimer =
@@ -202,7 +204,7 @@ void aksesuar::buildGrid()
 void aksesuar::buildPictures()
 {
     for (const PictureRow& row : kPictures) {
-        auto* picture = new controls::Image(this, QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(row.file)));
+        auto* picture = new controls::Image(this, resources::path(row.picture));
         picture->setObjectName(QLatin1String(row.name));
         place(picture, row.left, row.top, row.width, row.height);
     }

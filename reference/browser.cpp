@@ -8,10 +8,11 @@
 #include "platform/forms/Screen.h"
 #include "platform/vb/Numbers.h"
 #include "platform/web/WebBrowser.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
-
 #include "ui/DesignControls.h"
 #include "ui/Look.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -68,7 +69,7 @@ browser::browser()
     setPalette(white);
     setAutoFillBackground(true);
 
-    Image1 = new controls::Image(this, QStringLiteral(":/pictures/browser_globe.svg"));
+    Image1 = new controls::Image(this, resources::path(resources::Picture::BrowserGlobe));
     Image1->setObjectName(QStringLiteral("Image1"));
     place(Image1, 360, 120, 480, 480);
 

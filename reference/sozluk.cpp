@@ -6,7 +6,7 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
+#include "resources/Pictures.h"
 #include "ui/DesignControls.h"
 #include "ui/Look.h"
 
@@ -18,7 +18,7 @@ const reference::WindowLook kLook = {.name = "sozluk",
                                      .caption = " {{ Zenvortali Versiyon 2.0 }}     Modifiye Sözlük",
                                      .clientWidth = 9225,
                                      .clientHeight = 8355,
-                                     .background = reference::pictures::blueBackground,
+                                     .background = resources::Picture::BlueBackground,
                                      .bannerLeft = 240,
                                      .logoLeft = 7440,
                                      .ownCursor = true};

@@ -7,7 +7,7 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
+#include "resources/Pictures.h"
 #include "ui/DesignControls.h"
 #include "ui/Look.h"
 
@@ -20,7 +20,7 @@ const reference::WindowLook kLook = {.name = "surus",
                                      .caption = "{{ Zenvortali Versiyon 2.0 }} Sürüş Taktikleri",
                                      .clientWidth = 8850,
                                      .clientHeight = 9165,
-                                     .background = reference::pictures::blueBackground,
+                                     .background = resources::Picture::BlueBackground,
                                      .bannerLeft = 120,
                                      .logoLeft = 7320,
                                      .ownCursor = true};

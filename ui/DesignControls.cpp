@@ -6,7 +6,7 @@
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
-#include "resources/Resources.h"
+#include "resources/Pictures.h"
 #include "ui/Look.h"
 
 namespace ui {
@@ -20,7 +20,8 @@ void nameAndPlace(QWidget* control, const QString& name, Twips at)
 Banner makeBanner(QWidget* parent, double left, double top, const QString& pictureName)
 {
     auto* box = named(new controls::PictureBox(parent, Qt::black), QStringLiteral("Picture3"), {left, top, 7095, 975});
-    auto* picture = named(new controls::Image(box, resources::banner), pictureName, {0, 0, 7020, 900});
+    auto* picture =
+        named(new controls::Image(box, resources::path(resources::Picture::Banner)), pictureName, {0, 0, 7020, 900});
     return {box, picture};
 }
 

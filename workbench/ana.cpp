@@ -19,13 +19,14 @@
 #include "reference/nedir.h"
 #include "reference/sozluk.h"
 #include "reference/surus.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
 #include "ui/DesktopBrowser.h"
-#include "workbench/shared/ModificationCatalogue.h"
 #include "ui/Look.h"
+#include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
 #include "workbench/karsilastir.h"
@@ -120,7 +121,7 @@ ana::ana()
 
     auto* background = new controls::PictureBox(this, QColor(0xC8, 0xC8, 0xCC));
     background->setObjectName(QStringLiteral("picBackground"));
-    background->setPicture(resources::mainBackground);
+    background->setPicture(resources::path(resources::Picture::MainBackground));
     background->setGeometry(rect());
 
     const ui::Banner banner = ui::makeBanner(this, 1200, 120);

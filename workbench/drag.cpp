@@ -15,14 +15,16 @@
 #include "platform/forms/Screen.h"
 #include "platform/forms/Timer.h"
 #include "platform/vb/Numbers.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
-#include "workbench/shared/CarControls.h"
 #include "ui/Look.h"
+#include "workbench/shared/CarControls.h"
 
 using controls::designFont;
 using forms::place;
+using resources::Picture;
 
 namespace {
 
@@ -72,23 +74,21 @@ controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& 
     return ui::makeCaption(parent, name, caption, {left, top, width, height}, font, align | Qt::AlignVCenter);
 }
 
+// The race's buttons have the warmer face that suits its peach background.
 controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
                                   double top, double width, double height, const QFont& font = ui::look::textFont())
-// The race's buttons have the warmer face that suits its peach background.
 {
     return ui::makePushButton(parent, name, caption, {left, top, width, height}, font, ui::ButtonLook::Race);
 }
 
-controls::Image* makeImage(QWidget* parent, const QString& name, const QString& picture, double left, double top,
+controls::Image* makeImage(QWidget* parent, const QString& name, Picture picture, double left, double top,
                            double width, double height)
 {
-    auto* image = new controls::Image(parent, picture);
+    auto* image = new controls::Image(parent, resources::path(picture));
     image->setObjectName(name);
     place(image, left, top, width, height);
     return image;
 }
-
-QString picture(const char* name) { return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)); }
 
 } // namespace
 
@@ -168,8 +168,8 @@ void drag::buildHead()
     const ui::Banner banner = ui::makeBanner(this, 2520, 120, QStringLiteral("imgBanner"));
     Picture3 = banner.box;
     imgBanner = banner.picture;
-    imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), picture("drag_logo_top"), 600, 120, 1500, 435);
-    imgLogoBottom = makeImage(this, QStringLiteral("imgLogoBottom"), picture("drag_logo_bottom"), 600, 720, 1335, 450);
+    imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), Picture::DragLogoTop, 600, 120, 1500, 435);
+    imgLogoBottom = makeImage(this, QStringLiteral("imgLogoBottom"), Picture::DragLogoBottom, 600, 720, 1335, 450);
     Line1 = new controls::Line(this, 240, 1320, 9720, 1320, QColor(0x60, 0x40, 0x30));
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Yarış Durumu:"), 240, 1440, 1470, 210,
@@ -192,9 +192,9 @@ void drag::buildRaceControl()
     Line2 = new controls::Line(Frame1, 480, 840, 480, 1080, lightStand, 2);
     Line3 = new controls::Line(Frame1, 240, 1080, 720, 1080, lightStand, 2);
     // Stacked: red above amber above green; the highest visible one is seen.
-    Image5 = makeImage(Frame1, QStringLiteral("Image5"), picture("light_green"), 240, 360, 480, 480);
-    Image10 = makeImage(Frame1, QStringLiteral("Image10"), picture("light_amber"), 240, 360, 480, 480);
-    Image3 = makeImage(Frame1, QStringLiteral("Image3"), picture("light_red"), 240, 360, 480, 480);
+    Image5 = makeImage(Frame1, QStringLiteral("Image5"), Picture::LightGreen, 240, 360, 480, 480);
+    Image10 = makeImage(Frame1, QStringLiteral("Image10"), Picture::LightAmber, 240, 360, 480, 480);
+    Image3 = makeImage(Frame1, QStringLiteral("Image3"), Picture::LightRed, 240, 360, 480, 480);
 
     Command13 = makeButton(Frame1, QStringLiteral("Command13"), QStringLiteral("Yarışı Başlat!"), 1080, 240, 1935, 375,
                            ui::look::systemFont(true));
@@ -205,9 +205,9 @@ void drag::buildRaceControl()
 
 void drag::buildTrack()
 {
-    Image11 = makeImage(this, QStringLiteral("Image11"), picture("drag_track"), 120, 2640, 9750, 3000);
-    Image2 = makeImage(this, QStringLiteral("Image2"), picture("drag_car_red"), 8160, 4680, 1695, 510);
-    Image1 = makeImage(this, QStringLiteral("Image1"), picture("drag_car_white"), 8160, 3600, 1710, 465);
+    Image11 = makeImage(this, QStringLiteral("Image11"), Picture::DragTrack, 120, 2640, 9750, 3000);
+    Image2 = makeImage(this, QStringLiteral("Image2"), Picture::DragCarRed, 8160, 4680, 1695, 510);
+    Image1 = makeImage(this, QStringLiteral("Image1"), Picture::DragCarWhite, 8160, 3600, 1710, 465);
     Image1->setLeft(kStartLeft);
     Image2->setLeft(kStartLeft);
 

@@ -12,20 +12,19 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
-
 #include "ui/Look.h"
+
 using controls::colorRef;
 using ui::Twips;
 using K = karsilastir;
 
 namespace {
 
-const QString kCompareBadge = QStringLiteral(":/pictures/compare_badge.svg");
-const QString kPowerBadge = QStringLiteral(":/pictures/power_badge.svg");
 
 // A caption control reached by name or by its place in the Label4 array.
 using LabelSlot = controls::Label*& (*)(K&);
@@ -186,10 +185,10 @@ void buildHead(K& w)
     w.Picture3 = banner.box;
     w.Image1 = banner.picture;
 
-    w.Image4 = new controls::Image(&w, kCompareBadge);
+    w.Image4 = new controls::Image(&w, resources::path(resources::Picture::CompareBadge));
     w.Image4->setObjectName(QStringLiteral("Image4"));
     forms::place(w.Image4, 8040, 120, 1500, 435);
-    w.Image5 = new controls::Image(&w, kPowerBadge);
+    w.Image5 = new controls::Image(&w, resources::path(resources::Picture::PowerBadge));
     w.Image5->setObjectName(QStringLiteral("Image5"));
     forms::place(w.Image5, 8040, 720, 1695, 420);
 
