@@ -36,9 +36,9 @@ struct WindowLook {
 class ReferenceWindow : public forms::Form {
     Q_OBJECT
 public:
-    controls::PictureBox* Picture3;
-    controls::Image* Image1;
-    controls::Image* Image2;
+    controls::PictureBox* Picture3 = nullptr;
+    controls::Image* Image1 = nullptr;
+    controls::Image* Image2 = nullptr;
 
 protected:
     explicit ReferenceWindow(const WindowLook& look);

@@ -27,6 +27,7 @@
 #include "ui/DesktopBrowser.h"
 #include "ui/Look.h"
 #include "workbench/shared/ModificationCatalogue.h"
+#include "workbench/shared/PairDesign.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
 #include "workbench/karsilastir.h"
@@ -77,40 +78,43 @@ const NavigationRow kNavigation[] = {
      ui::ButtonLook::RedCaption},
 };
 
-// The modification grid, in catalogue order: three rows of two pairs.
-struct GridRow {
-    controls::lvButtons_H* ana::*add;
-    const char* addName;
-    void (ana::*onAdd)();
-    controls::lvButtons_H* ana::*remove;
-    const char* removeName;
-    void (ana::*onRemove)();
-    controls::TextBox* ana::*holder;
-    controls::Label* ana::*applied;
-    const char* appliedName;
-    double appliedLeft;
-    double appliedTop;
-    double appliedHeight; // down to the next slot, so a caption that wraps shows whole
-};
+// The modification grid, in catalogue order: three rows of two pairs, each modification's name over
+// its pair. Each applied label reaches down to the next one, so a caption that wraps shows whole.
+using Pair = workbench::PairDesign<ana>;
+using workbench::element;
+using workbench::member;
 
-const GridRow kGrid[] = {
-    {&ana::Command1, "Command1", &ana::Command1_Click, &ana::Command2, "Command2", &ana::Command2_Click,
-     &ana::havafiltresi, &ana::Label12, "Label12", 5520, 3240, 360},
-    {&ana::Command4, "Command4", &ana::Command4_Click, &ana::Command3, "Command3", &ana::Command3_Click,
-     &ana::sonsusturucu, &ana::Label13, "Label13", 5400, 3600, 360},
-    {&ana::Command6, "Command6", &ana::Command6_Click, &ana::Command5, "Command5", &ana::Command5_Click,
-     &ana::katalatikiptal, &ana::Label14, "Label14", 5160, 3960, 600},
-    {&ana::Command8, "Command8", &ana::Command8_Click, &ana::Command7, "Command7", &ana::Command7_Click,
-     &ana::headers, &ana::Label15, "Label15", 5640, 4560, 480},
-    {&ana::Command10, "Command10", &ana::Command10_Click, &ana::Command9, "Command9", &ana::Command9_Click,
-     &ana::ciptuning, &ana::Label16, "Label16", 5400, 5040, 480},
-    {&ana::Command12, "Command12", &ana::Command12_Click, &ana::Command11, "Command11", &ana::Command11_Click,
-     &ana::dereceliegzantirik, &ana::Label17, "Label17", 5520, 5520, 600},
+const Pair kPairs[] = {
+    {.caption = {member<&ana::Label5>, "Label5", {360, 3240, 2055, 255}},
+     .add = {&ana::Command1, "Command1", &ana::Command1_Click, {360, 3480, 975, 495}},
+     .remove = {&ana::Command2, "Command2", &ana::Command2_Click, {1440, 3480, 975, 495}},
+     .applied = {member<&ana::Label12>, "Label12", {5520, 3240, 1530, 360}}},
+    {.caption = {member<&ana::Label7>, "Label7", {2640, 3240, 2055, 255}},
+     .add = {&ana::Command4, "Command4", &ana::Command4_Click, {2640, 3480, 975, 495}},
+     .remove = {&ana::Command3, "Command3", &ana::Command3_Click, {3720, 3480, 975, 495}},
+     .applied = {member<&ana::Label13>, "Label13", {5400, 3600, 1650, 360}}},
+    {.caption = {element<&ana::Label4, 3>, "Label4(3)", {360, 4080, 2055, 255}},
+     .add = {&ana::Command6, "Command6", &ana::Command6_Click, {360, 4440, 975, 495}},
+     .remove = {&ana::Command5, "Command5", &ana::Command5_Click, {1440, 4440, 975, 495}},
+     .applied = {member<&ana::Label14>, "Label14", {5160, 3960, 1890, 600}}},
+    {.caption = {member<&ana::Label8>, "Label8", {2640, 4080, 2055, 255}},
+     .add = {&ana::Command8, "Command8", &ana::Command8_Click, {2640, 4440, 975, 495}},
+     .remove = {&ana::Command7, "Command7", &ana::Command7_Click, {3720, 4440, 975, 495}},
+     .applied = {member<&ana::Label15>, "Label15", {5640, 4560, 1410, 480}}},
+    {.caption = {member<&ana::Label6>, "Label6", {360, 5040, 2055, 255}},
+     .add = {&ana::Command10, "Command10", &ana::Command10_Click, {360, 5400, 975, 495}},
+     .remove = {&ana::Command9, "Command9", &ana::Command9_Click, {1440, 5400, 975, 495}},
+     .applied = {member<&ana::Label16>, "Label16", {5400, 5040, 1650, 480}}},
+    {.caption = {member<&ana::Label9>, "Label9", {2640, 5040, 2055, 255}},
+     .add = {&ana::Command12, "Command12", &ana::Command12_Click, {2640, 5400, 975, 495}},
+     .remove = {&ana::Command11, "Command11", &ana::Command11_Click, {3720, 5400, 975, 495}},
+     .applied = {member<&ana::Label17>, "Label17", {5520, 5520, 1530, 600}}},
 };
+static_assert(std::size(kPairs) == workbench::ModificationCatalogue::size);
 
-const double kGridRowTop[] = {3480, 4440, 5400};
-const double kGridLabelTop[] = {3240, 4080, 5040};
-const char* const kGridLabelName[] = {"Label5", "Label7", "Label4(3)", "Label8", "Label6", "Label9"};
+// The gain holders in catalogue order.
+controls::TextBox* ana::* const kHolders[] = {&ana::havafiltresi, &ana::sonsusturucu, &ana::katalatikiptal,
+                                              &ana::headers,      &ana::ciptuning,    &ana::dereceliegzantirik};
 
 } // namespace
 
@@ -184,48 +188,23 @@ ana::~ana() = default;
 
 workbench::ModifiedCar::Pairs ana::buildModificationGrid()
 {
+    const workbench::PairLook look = {
+        .buttonFont = ui::look::captionFont(),
+        .caption = {.font = designFont(QStringLiteral("Verdana"), 8, true),
+                    .align = Qt::AlignHCenter | Qt::AlignVCenter,
+                    .colour = ui::look::darkText},
+        .applied = {.font = ui::look::captionFont(),
+                    .align = Qt::AlignLeft | Qt::AlignTop,
+                    .colour = QColor(0xA0, 0x00, 0x00)},
+    };
     workbench::ModifiedCar::Pairs pairs;
-    std::array<controls::Label*, workbench::ModificationCatalogue::size> gridLabels{};
-    for (std::size_t i = 0; i < std::size(kGrid); ++i) {
-        const GridRow& row = kGrid[i];
-        const workbench::Modification& modification = workbench::ModificationCatalogue::at(i);
-        const double pairLeft = i % 2 == 0 ? 360 : 2640;
-        const double top = kGridRowTop[i / 2];
-
-        auto* grid = makeLabel(this, kGridLabelName[i], modification.gridCaption, pairLeft, kGridLabelTop[i / 2], 2055,
-                               255, Qt::AlignHCenter | Qt::AlignVCenter);
-        grid->setFont(designFont(QStringLiteral("Verdana"), 8, true));
-        gridLabels[i] = grid;
-
-        auto makeButton = [&](const char* name, const char* caption, double left) {
-            return ui::makePushButton(this, QLatin1String(name), QString::fromUtf8(caption), {left, top, 975, 495},
-                                      ui::look::captionFont());
-        };
-        this->*row.add = makeButton(row.addName, "+EKLE", pairLeft);
-        this->*row.remove = makeButton(row.removeName, "-KALDIR", pairLeft + 1080);
-        (this->*row.remove)->setEnabled(false);
-        forms::on(this->*row.add, &controls::lvButtons_H::Click, this, row.onAdd);
-        forms::on(this->*row.remove, &controls::lvButtons_H::Click, this, row.onRemove);
-
+    for (std::size_t i = 0; i < std::size(kPairs); ++i) {
         // Placed beyond the right edge: present, never seen, read on every press.
-        auto* holder = workbench::makeGainHolder(this, modification, i % 2 == 0 ? 12840 : 12960,
-                                                 1320 + 480 * static_cast<double>(i));
-        this->*row.holder = holder;
-
-        auto* applied = makeLabel(this, row.appliedName, modification.appliedCaption, row.appliedLeft, row.appliedTop,
-                                  7050 - row.appliedLeft, row.appliedHeight, Qt::AlignLeft | Qt::AlignTop);
-        applied->setForeColor(QColor(0xA0, 0x00, 0x00));
-        applied->setVisible(false);
-        this->*row.applied = applied;
-
-        pairs[i] = {this->*row.add, this->*row.remove, holder, applied};
+        auto* holder = this->*kHolders[i] =
+            workbench::makeGainHolder(this, workbench::ModificationCatalogue::at(i), i % 2 == 0 ? 12840 : 12960,
+                                      1320 + 480 * static_cast<double>(i));
+        pairs[i] = workbench::buildPair(*this, kPairs[i], look, i, holder, this);
     }
-    Label5 = gridLabels[0];
-    Label7 = gridLabels[1];
-    Label4[3] = gridLabels[2];
-    Label8 = gridLabels[3];
-    Label6 = gridLabels[4];
-    Label9 = gridLabels[5];
     return pairs;
 }
 

@@ -21,6 +21,7 @@
 #include "ui/DesignControls.h"
 #include "ui/Look.h"
 #include "workbench/shared/CarControls.h"
+#include "workbench/shared/PairDesign.h"
 
 using controls::designFont;
 using forms::place;
@@ -35,36 +36,52 @@ constexpr double kDesignFrameHeight = 480;
 constexpr double kMenuOpenHeight = 10320;
 constexpr double kMenuClosedHeight = 6120;
 
-// One modification pair of one car, in catalogue order.
-struct PairRow {
-    const char* addName;
-    void (drag::*onAdd)();
-    const char* removeName;
-    void (drag::*onRemove)();
-    double captionLeft;
-    double captionTop;
-    double addLeft;
-    double removeLeft;
-};
+// Each car's six pairs, in catalogue order, in the car's frame: car 1 (white) in Frame3, car 2 (red)
+// in Frame2.
+using Pair = workbench::PairDesign<drag>;
+using workbench::element;
+using workbench::member;
 
-const double kRowTop[] = {1200, 1200, 2040, 2040, 2880, 2880};
-
-const PairRow kCarPairs[2][6] = {
+const Pair kCarPairs[2][workbench::ModificationCatalogue::size] = {
     {
-        {"Command1", &drag::Command1_Click, "Command2", &drag::Command2_Click, 360, 960, 120, 1200},
-        {"Command4", &drag::Command4_Click, "Command3", &drag::Command3_Click, 2760, 960, 2400, 3480},
-        {"Command6", &drag::Command6_Click, "Command5", &drag::Command5_Click, 360, 1800, 120, 1200},
-        {"Command8", &drag::Command8_Click, "Command7", &drag::Command7_Click, 3000, 1800, 2400, 3480},
-        {"Command10", &drag::Command10_Click, "Command9", &drag::Command9_Click, 600, 2640, 120, 1200},
-        {"Command12", &drag::Command12_Click, "Command11", &drag::Command11_Click, 2520, 2640, 2400, 3480},
+        {.caption = {member<&drag::Label8>, "Label8", {360, 960, 1935, 240}},
+         .add = {&drag::Command1, "Command1", &drag::Command1_Click, {120, 1200, 975, 495}},
+         .remove = {&drag::Command2, "Command2", &drag::Command2_Click, {1200, 1200, 975, 495}}},
+        {.caption = {member<&drag::Label14>, "Label14", {2760, 960, 1935, 240}},
+         .add = {&drag::Command4, "Command4", &drag::Command4_Click, {2400, 1200, 975, 495}},
+         .remove = {&drag::Command3, "Command3", &drag::Command3_Click, {3480, 1200, 975, 495}}},
+        {.caption = {element<&drag::Label4, 3>, "Label4(3)", {360, 1800, 1935, 240}},
+         .add = {&drag::Command6, "Command6", &drag::Command6_Click, {120, 2040, 975, 495}},
+         .remove = {&drag::Command5, "Command5", &drag::Command5_Click, {1200, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label15>, "Label15", {3000, 1800, 1935, 240}},
+         .add = {&drag::Command8, "Command8", &drag::Command8_Click, {2400, 2040, 975, 495}},
+         .remove = {&drag::Command7, "Command7", &drag::Command7_Click, {3480, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label9>, "Label9", {600, 2640, 1935, 240}},
+         .add = {&drag::Command10, "Command10", &drag::Command10_Click, {120, 2880, 975, 495}},
+         .remove = {&drag::Command9, "Command9", &drag::Command9_Click, {1200, 2880, 975, 495}}},
+        {.caption = {member<&drag::Label16>, "Label16", {2520, 2640, 1935, 240}},
+         .add = {&drag::Command12, "Command12", &drag::Command12_Click, {2400, 2880, 975, 495}},
+         .remove = {&drag::Command11, "Command11", &drag::Command11_Click, {3480, 2880, 975, 495}}},
     },
     {
-        {"Command15", &drag::Command15_Click, "Command16", &drag::Command16_Click, 480, 960, 240, 1320},
-        {"Command17", &drag::Command17_Click, "Command18", &drag::Command18_Click, 2880, 960, 2520, 3720},
-        {"Command19", &drag::Command19_Click, "Command20", &drag::Command20_Click, 360, 1800, 240, 1320},
-        {"Command21", &drag::Command21_Click, "Command22", &drag::Command22_Click, 3240, 1800, 2520, 3720},
-        {"Command23", &drag::Command23_Click, "Command24", &drag::Command24_Click, 600, 2640, 240, 1320},
-        {"Command25", &drag::Command25_Click, "Command26", &drag::Command26_Click, 2760, 2640, 2520, 3720},
+        {.caption = {member<&drag::Label13>, "Label13", {480, 960, 1935, 240}},
+         .add = {&drag::Command15, "Command15", &drag::Command15_Click, {240, 1200, 975, 495}},
+         .remove = {&drag::Command16, "Command16", &drag::Command16_Click, {1320, 1200, 975, 495}}},
+        {.caption = {member<&drag::Label11>, "Label11", {2880, 960, 1935, 240}},
+         .add = {&drag::Command17, "Command17", &drag::Command17_Click, {2520, 1200, 975, 495}},
+         .remove = {&drag::Command18, "Command18", &drag::Command18_Click, {3720, 1200, 975, 495}}},
+        {.caption = {element<&drag::Label4, 5>, "Label4(5)", {360, 1800, 1935, 240}},
+         .add = {&drag::Command19, "Command19", &drag::Command19_Click, {240, 2040, 975, 495}},
+         .remove = {&drag::Command20, "Command20", &drag::Command20_Click, {1320, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label10>, "Label10", {3240, 1800, 1935, 240}},
+         .add = {&drag::Command21, "Command21", &drag::Command21_Click, {2520, 2040, 975, 495}},
+         .remove = {&drag::Command22, "Command22", &drag::Command22_Click, {3720, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label12>, "Label12", {600, 2640, 1935, 240}},
+         .add = {&drag::Command23, "Command23", &drag::Command23_Click, {240, 2880, 975, 495}},
+         .remove = {&drag::Command24, "Command24", &drag::Command24_Click, {1320, 2880, 975, 495}}},
+        {.caption = {member<&drag::Label6>, "Label6", {2760, 2640, 1935, 240}},
+         .add = {&drag::Command25, "Command25", &drag::Command25_Click, {2520, 2880, 975, 495}},
+         .remove = {&drag::Command26, "Command26", &drag::Command26_Click, {3720, 2880, 975, 495}}},
     },
 };
 
@@ -254,38 +271,15 @@ std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
 
 workbench::ModifiedCar::Pairs drag::buildCarPairs(int car, controls::Frame* frame)
 {
-    // Where each car's controls go, in catalogue order.
-    const std::array<controls::Label**, 6> captions =
-        car == 0 ? std::array{&Label8, &Label14, &Label4[3], &Label15, &Label9, &Label16}
-                 : std::array{&Label13, &Label11, &Label4[5], &Label10, &Label12, &Label6};
-    const std::array<std::pair<controls::lvButtons_H**, controls::lvButtons_H**>, 6> buttons =
-        car == 0 ? std::array{std::pair{&Command1, &Command2},   std::pair{&Command4, &Command3},
-                              std::pair{&Command6, &Command5},   std::pair{&Command8, &Command7},
-                              std::pair{&Command10, &Command9},  std::pair{&Command12, &Command11}}
-                 : std::array{std::pair{&Command15, &Command16}, std::pair{&Command17, &Command18},
-                              std::pair{&Command19, &Command20}, std::pair{&Command21, &Command22},
-                              std::pair{&Command23, &Command24}, std::pair{&Command25, &Command26}};
-    const std::array<const char*, 6> captionNames =
-        car == 0 ? std::array{"Label8", "Label14", "Label4(3)", "Label15", "Label9", "Label16"}
-                 : std::array{"Label13", "Label11", "Label4(5)", "Label10", "Label12", "Label6"};
-    const QFont captionFont = ui::look::pairCaptionFont();
+    // The gain holders come later: one set, beyond the window's edge, serves both cars.
+    const workbench::PairLook look = {
+        .buttonFont = ui::look::textFont(),
+        .buttons = ui::ButtonLook::Race,
+        .caption = {.font = ui::look::pairCaptionFont(), .align = Qt::AlignLeft | Qt::AlignVCenter},
+    };
     workbench::ModifiedCar::Pairs pairs;
-
-    for (std::size_t i = 0; i < 6; ++i) {
-        const PairRow& row = kCarPairs[car][i];
-        *captions[i] = makeLabel(frame, QLatin1String(captionNames[i]), workbench::ModificationCatalogue::at(i).gridCaption,
-                                 row.captionLeft, row.captionTop, 1935, 240, captionFont);
-        auto* add = makeButton(frame, QLatin1String(row.addName), QStringLiteral("+EKLE"), row.addLeft, kRowTop[i], 975, 495);
-        auto* remove = makeButton(frame, QLatin1String(row.removeName), QStringLiteral("-KALDIR"), row.removeLeft,
-                                  kRowTop[i], 975, 495);
-        remove->setEnabled(false);
-        *buttons[i].first = add;
-        *buttons[i].second = remove;
-        forms::on(add, &controls::lvButtons_H::Click, this, row.onAdd);
-        forms::on(remove, &controls::lvButtons_H::Click, this, row.onRemove);
-        pairs[i].add = add;
-        pairs[i].remove = remove;
-    }
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        pairs[i] = workbench::buildPair(*this, kCarPairs[static_cast<std::size_t>(car)][i], look, i, nullptr, frame);
     return pairs;
 }
 
