@@ -11,7 +11,9 @@
 #include "platform/forms/Screen.h"
 #include "platform/forms/Timer.h"
 #include "platform/vb/Numbers.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
+#include "ui/Look.h"
 
 #include <QCursor>
 #include <QLocale>
@@ -24,9 +26,6 @@ using controls::designFont;
 using forms::place;
 
 namespace {
-
-const QString kBanner = QStringLiteral(":/pictures/about_banner.svg");
-const QString kPortrait = QStringLiteral(":/pictures/about_brevantu.svg");
 
 const char* const kDescription =
     "Programda Verilen Değerler Ortalama Değerlerdir bu sebebten ötürü net bir değer beklemeyiniz ayrıca verilen "
@@ -97,7 +96,7 @@ frmAboutScreen::frmAboutScreen()
     Picture3 = new controls::PictureBox(this, Qt::black);
     Picture3->setObjectName(QStringLiteral("Picture3"));
     place(Picture3, 0, 0, 6975, 975);
-    Image1 = new controls::Image(Picture3, kBanner);
+    Image1 = new controls::Image(Picture3, resources::path(resources::Picture::AboutBanner));
     Image1->setObjectName(QStringLiteral("Image1"));
     place(Image1, 0, 0, 7020, 900);
 
@@ -124,7 +123,7 @@ frmAboutScreen::~frmAboutScreen() = default;
 
 void frmAboutScreen::buildDescriptionFrame()
 {
-    const QColor red = colorRef(0x0000FF);
+    const QColor red = ui::look::captionRed;
     Frame1 = new controls::Frame(this, QStringLiteral("Açıklama:"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setBackColor(Qt::black);
@@ -133,7 +132,7 @@ void frmAboutScreen::buildDescriptionFrame()
     Frame1->setFont(designFont(QStringLiteral("Verdana"), 9.75, true));
     place(Frame1, 240, 3480, 6615, 3255);
 
-    Image2 = new controls::Image(Frame1, kPortrait);
+    Image2 = new controls::Image(Frame1, resources::path(resources::Picture::AboutPortrait));
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setCursor(Qt::PointingHandCursor);
     place(Image2, 240, 360, 3000, 2460);

@@ -1,14 +1,13 @@
 #include "reference/ReferenceWindow.h"
 
-#include "platform/controls/Colors.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
-#include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "ui/DesignControls.h"
+#include "ui/Look.h"
 
 #include <QFile>
 
@@ -29,15 +28,15 @@ ReferenceWindow::ReferenceWindow(const WindowLook& look)
         unsetCursor();
 
     // Created first, so everything else lies over it.
-    auto* background = new controls::PictureBox(this, QColor(0x10, 0x2A, 0x5C));
+    auto* background = new controls::PictureBox(this, ui::look::referenceBlue);
     background->setObjectName(QStringLiteral("picBackground"));
-    background->setPicture(QLatin1String(look.background));
+    background->setPicture(resources::path(look.background));
     background->setGeometry(rect());
 
     const ui::Banner banner = ui::makeBanner(this, look.bannerLeft, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
-    Image2 = new controls::Image(this, QLatin1String(pictures::logo));
+    Image2 = new controls::Image(this, resources::path(resources::Picture::Logo));
     Image2->setObjectName(QStringLiteral("Image2"));
     place(Image2, look.logoLeft, 120, 1530, 975);
 }
@@ -72,16 +71,6 @@ void showOnly(controls::TextBox* shown, std::span<controls::TextBox* const> page
     for (controls::TextBox* page : pages)
         if (page != shown)
             page->setVisible(false);
-}
-
-controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,
-                                  double width, double height)
-{
-    auto* button = new controls::lvButtons_H(parent, caption);
-    button->setObjectName(name);
-    button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), controls::colorRef(0x0000FF), QColor(0xEC, 0xEE, 0xF2));
-    place(button, left, top, width, height);
-    return button;
 }
 
 } // namespace reference

@@ -9,10 +9,13 @@ class QFont;
 
 namespace controls {
 class Image;
-class lvButtons_H;
 class PictureBox;
 class TextBox;
 } // namespace controls
+
+namespace resources {
+enum class Picture;
+}
 
 namespace reference {
 
@@ -22,7 +25,7 @@ struct WindowLook {
     const char* caption; // UTF-8
     double clientWidth;  // twips
     double clientHeight;
-    const char* background;
+    resources::Picture background;
     double bannerLeft;
     double logoLeft;
     bool ownCursor; // the program's mouse pointer over the window's surface
@@ -33,9 +36,9 @@ struct WindowLook {
 class ReferenceWindow : public forms::Form {
     Q_OBJECT
 public:
-    controls::PictureBox* Picture3;
-    controls::Image* Image1;
-    controls::Image* Image2;
+    controls::PictureBox* Picture3 = nullptr;
+    controls::Image* Image1 = nullptr;
+    controls::Image* Image2 = nullptr;
 
 protected:
     explicit ReferenceWindow(const WindowLook& look);
@@ -61,9 +64,5 @@ template <class Controls> void stackFirstOnTop(const Controls& controls)
     for (auto it = std::rbegin(controls); it != std::rend(controls); ++it)
         (*it)->raise();
 }
-
-// A push button of the reference windows: black caption turning red under the pointer.
-controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,
-                                  double width, double height);
 
 } // namespace reference

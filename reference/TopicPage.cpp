@@ -5,6 +5,7 @@
 #include "platform/controls/Line.h"
 #include "platform/controls/TextBox.h"
 #include "platform/forms/Screen.h"
+#include "ui/Look.h"
 
 using controls::designFont;
 using forms::place;
@@ -24,6 +25,6 @@ TopicPage::TopicPage(int number) : ReferenceWindow(reference::topicPageDesign(nu
     place(Label1, design.headingLeft, 1320, design.headingWidth, 375);
 
     Text = reference::makeTextPage(this, QLatin1String(design.textName), QLatin1String(design.text),
-                                   designFont(QStringLiteral("Georgia"), 9, true), reference::Editing::Editable);
+                                   ui::look::captionFont(), reference::Editing::Editable);
     place(Text, 120, 1680, design.textWidth, design.textHeight);
 }

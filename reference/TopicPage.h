@@ -33,10 +33,10 @@ const TopicPageDesign& topicPageDesign(int number);
 class TopicPage : public reference::ReferenceWindow {
     Q_OBJECT
 public:
-    controls::Line* Line1;
-    controls::Label* Label1;
+    controls::Line* Line1 = nullptr;
+    controls::Label* Label1 = nullptr;
     // Named Text1 or Text2, as the page's design has it.
-    controls::TextBox* Text;
+    controls::TextBox* Text = nullptr;
 
 protected:
     explicit TopicPage(int number);

@@ -1,5 +1,5 @@
-#include "reference/Pictures.h"
 #include "reference/TopicPage.h"
+#include "resources/Pictures.h"
 
 #include <array>
 
@@ -7,7 +7,8 @@ namespace reference {
 
 namespace {
 
-constexpr const char* kBlue = pictures::blueBackground;
+constexpr resources::Picture kBlue = resources::Picture::BlueBackground;
+constexpr resources::Picture kLowering = resources::Picture::LoweringBackground;
 
 // Row n is page hava<n> (row 0 is hava). Window: name, caption, client size, background, banner
 // and logo left, own mouse pointer. Then the heading, its left and width, and the text box.
@@ -20,7 +21,7 @@ const std::array<TopicPageDesign, 12> kTopicPages = {{
      8775,
      6615,
      ":/texts/topics/hava.txt"},
-    {{"hava1", "{{ Zenvortali Versiyon 2.0 }} Alçaltma", 8985, 8145, pictures::loweringBackground, 120, 7320, false},
+    {{"hava1", "{{ Zenvortali Versiyon 2.0 }} Alçaltma", 8985, 8145, kLowering, 120, 7320, false},
      "Alçaltma:",
      120,
      2535,

@@ -10,24 +10,21 @@
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
 #include "ui/DesignControls.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "ui/DesktopBrowser.h"
+#include "ui/Look.h"
 
 #include <QFontMetrics>
 #include <QTextDocument>
 
 #include <algorithm>
 
-using controls::colorRef;
 using controls::designFont;
 using forms::place;
+using resources::Picture;
 
 namespace {
-
-const QColor kCaptionRed = colorRef(0x0000FF);
-const QColor kFace(0xD4, 0xD6, 0xDC);
-const QColor kHoverFace(0xEC, 0xEE, 0xF2);
-const QColor kGridColour(0x30, 0x30, 0x34);
 
 // One accessory: its add / remove pair and the hidden box that holds its price.
 struct ItemRow {
@@ -124,7 +121,7 @@ const LineRow kGridLines[] = {
 // Product pictures in their cells, brand emblems beside the banner and under the total.
 struct PictureRow {
     const char* name;
-    const char* file;
+    Picture picture;
     double left;
     double top;
     double width;
@@ -132,17 +129,17 @@ struct PictureRow {
 };
 
 const PictureRow kPictures[] = {
-    {"imgChip", "accessory_chip", 480, 1740, 2280, 1140},
-    {"imgShock", "accessory_shock", 2955, 1725, 450, 2610},
-    {"imgAirFilter", "accessory_airfilter", 5400, 1740, 2640, 1440},
-    {"imgSpring", "accessory_spring", 8385, 1905, 660, 2430},
-    {"imgStrutBrace", "accessory_strutbrace", 300, 4860, 2400, 1140},
-    {"imgExhaust", "accessory_exhaust", 3000, 4860, 2040, 1140},
-    {"imgBrandLeft", "brand_vorteks", 150, 150, 1800, 915},
-    {"imgBrandRight", "brand_aspera", 9210, 150, 1800, 915},
-    {"imgBrand1", "brand_kartal", 5400, 6480, 1695, 960},
-    {"imgBrand2", "brand_novaks", 7320, 6480, 1695, 960},
-    {"imgBrand3", "brand_durax", 9240, 6480, 1695, 960},
+    {"imgChip", Picture::AccessoryChip, 480, 1740, 2280, 1140},
+    {"imgShock", Picture::AccessoryShock, 2955, 1725, 450, 2610},
+    {"imgAirFilter", Picture::AccessoryAirFilter, 5400, 1740, 2640, 1440},
+    {"imgSpring", Picture::AccessorySpring, 8385, 1905, 660, 2430},
+    {"imgStrutBrace", Picture::AccessoryStrutBrace, 300, 4860, 2400, 1140},
+    {"imgExhaust", Picture::AccessoryExhaust, 3000, 4860, 2040, 1140},
+    {"imgBrandLeft", Picture::BrandVorteks, 150, 150, 1800, 915},
+    {"imgBrandRight", Picture::BrandAspera, 9210, 150, 1800, 915},
+    {"imgBrand1", Picture::BrandKartal, 5400, 6480, 1695, 960},
+    {"imgBrand2", Picture::BrandNovaks, 7320, 6480, 1695, 960},
+    {"imgBrand3", Picture::BrandDurax, 9240, 6480, 1695, 960},
 };
 
 const char* const kDisclaimer =
@@ -153,12 +150,8 @@ const char* const kDisclaimer =
 controls::lvButtons_H* makeButton(QWidget* parent, const char* name, const char* caption, double left, double top,
                                   double width)
 {
-    auto* button = new controls::lvButtons_H(parent, QString::fromUtf8(caption));
-    button->setObjectName(QLatin1String(name));
-    button->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
-    button->setColors(Qt::black, kFace, kCaptionRed, kHoverFace);
-    place(button, left, top, width, 375);
-    return button;
+    return ui::makePushButton(parent, QLatin1String(name), QString::fromUtf8(caption), {left, top, width, 375},
+                              ui::look::textFont());
 }
 
 controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, const QFont& font, double left,
@@ -194,7 +187,7 @@ aksesuar::aksesuar()
     buildBuyButtons();
     buildTotal();
 
-    Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), designFont(QStringLiteral("Georgia"), 8.25, true),
+    Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), ui::look::textFont(),
                        120, 7680, 10935, 615, Qt::AlignHCenter | Qt::AlignTop);
 
     total_ = std::make_unique<ui::RunningTotal>(Text1);
@@ -205,13 +198,13 @@ aksesuar::~aksesuar() = default;
 void aksesuar::buildGrid()
 {
     for (const LineRow& l : kGridLines)
-        new controls::Line(this, l.x1, l.y1, l.x2, l.y2, kGridColour);
+        new controls::Line(this, l.x1, l.y1, l.x2, l.y2, ui::look::outline);
 }
 
 void aksesuar::buildPictures()
 {
     for (const PictureRow& row : kPictures) {
-        auto* picture = new controls::Image(this, QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(row.file)));
+        auto* picture = new controls::Image(this, resources::path(row.picture));
         picture->setObjectName(QLatin1String(row.name));
         place(picture, row.left, row.top, row.width, row.height);
     }
@@ -219,7 +212,7 @@ void aksesuar::buildPictures()
 
 void aksesuar::buildCaptions()
 {
-    const QFont font = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont font = ui::look::textFont();
     for (const CaptionRow& row : kCaptions)
         this->*row.label = makeLabel(this, row.name, QString::fromUtf8(row.caption), font, row.left, row.top,
                                      row.width, 255, Qt::AlignLeft | Qt::AlignTop);
@@ -263,7 +256,7 @@ void aksesuar::buildTotal()
     Text1->setReadOnly(true);
     Text1->setCentered(true);
     Text1->setFont(big);
-    Text1->setForeColor(kCaptionRed);
+    Text1->setForeColor(ui::look::captionRed);
     Text1->setBackColor(Qt::black);
     place(Text1, 5400, 5160, 4695, 1215);
     // The one line of the total sits in the middle of the box, level with "TL" beside it.
@@ -272,7 +265,7 @@ void aksesuar::buildTotal()
 
     Label10 = makeLabel(this, "Label10", QStringLiteral("TL"), designFont(QStringLiteral("Georgia"), 30), 10080, 5160,
                         855, 1215, Qt::AlignCenter);
-    Label10->setForeColor(kCaptionRed);
+    Label10->setForeColor(ui::look::captionRed);
     Label10->setBackColor(Qt::black);
 }
 

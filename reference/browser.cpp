@@ -8,13 +8,14 @@
 #include "platform/forms/Screen.h"
 #include "platform/vb/Numbers.h"
 #include "platform/web/WebBrowser.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
+#include "ui/DesignControls.h"
+#include "ui/Look.h"
 
 #include <algorithm>
 #include <limits>
 
-using controls::colorRef;
-using controls::designFont;
 using forms::place;
 
 namespace {
@@ -68,24 +69,21 @@ browser::browser()
     setPalette(white);
     setAutoFillBackground(true);
 
-    Image1 = new controls::Image(this, QStringLiteral(":/pictures/browser_globe.svg"));
+    Image1 = new controls::Image(this, resources::path(resources::Picture::BrowserGlobe));
     Image1->setObjectName(QStringLiteral("Image1"));
     place(Image1, 360, 120, 480, 480);
 
     for (const LinkRow& row : kLinks) {
-        auto* button = new controls::lvButtons_H(this, QString::fromUtf8(row.caption));
-        button->setObjectName(QLatin1String(row.name));
-        button->setFont(designFont(QStringLiteral("Georgia"), 9, true));
-        button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), colorRef(0x0000FF), QColor(0xEC, 0xEE, 0xF2));
+        auto* button = ui::makePushButton(this, QLatin1String(row.name), QString::fromUtf8(row.caption),
+                                          {row.left, 120, 1815, 495}, ui::look::captionFont());
         button->setToolTip(QString::fromUtf8(row.address));
-        place(button, row.left, 120, 1815, 495);
         this->*row.button = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.onClick);
     }
 
     Label1 = new controls::Label(this, QStringLiteral("Lütfen Bekleyiniz.."), Qt::AlignCenter);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Label1->setFont(ui::look::systemFont(true));
     Label1->setForeColor(Qt::black);
     Label1->setBackColor(Qt::white);
     place(Label1, 120, 720, 7455, 285);

@@ -26,14 +26,14 @@ public:
     void lvButtons_H5_Click();
     void WbDictionary_ProgressChange(int Progress, int ProgressMax);
 
-    controls::Image* Image1;
-    controls::lvButtons_H* lvButtons_H2;
-    controls::lvButtons_H* lvButtons_H1;
-    controls::lvButtons_H* lvButtons_H3;
-    controls::lvButtons_H* lvButtons_H4;
-    controls::lvButtons_H* lvButtons_H5;
-    controls::Label* Label1;
-    controls::WebBrowser* WbDictionary;
+    controls::Image* Image1 = nullptr;
+    controls::lvButtons_H* lvButtons_H2 = nullptr;
+    controls::lvButtons_H* lvButtons_H1 = nullptr;
+    controls::lvButtons_H* lvButtons_H3 = nullptr;
+    controls::lvButtons_H* lvButtons_H4 = nullptr;
+    controls::lvButtons_H* lvButtons_H5 = nullptr;
+    controls::Label* Label1 = nullptr;
+    controls::WebBrowser* WbDictionary = nullptr;
 
 protected:
     void Form_Load() override;

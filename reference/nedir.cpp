@@ -6,11 +6,13 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
 #include "reference/TopicPages.h"
+#include "resources/Pictures.h"
+#include "ui/DesignControls.h"
+#include "ui/Look.h"
 
-using controls::designFont;
 using forms::place;
+using resources::Picture;
 
 namespace {
 
@@ -18,7 +20,7 @@ const reference::WindowLook kLook = {.name = "nedir",
                                      .caption = "{{ Zenvortali Versiyon 2.0 }} Ne Nedir?",
                                      .clientWidth = 9000,
                                      .clientHeight = 6075,
-                                     .background = reference::pictures::blueBackground,
+                                     .background = resources::Picture::BlueBackground,
                                      .bannerLeft = 120,
                                      .logoLeft = 7320,
                                      .ownCursor = true};
@@ -48,10 +50,10 @@ const TopicButton kTopicButtons[] = {
 // A topic page has one instance: the first press creates it, later presses show that same window.
 template <class Page> void openPage() { forms::instance<Page>().Show(); }
 
-controls::Image* makeImage(QWidget* parent, const char* name, const char* picture, double left, double top,
+controls::Image* makeImage(QWidget* parent, const char* name, Picture picture, double left, double top,
                            double width, double height)
 {
-    auto* image = new controls::Image(parent, QLatin1String(picture));
+    auto* image = new controls::Image(parent, resources::path(picture));
     image->setObjectName(QLatin1String(name));
     place(image, left, top, width, height);
     return image;
@@ -61,7 +63,7 @@ controls::Image* makeImage(QWidget* parent, const char* name, const char* pictur
 
 nedir::nedir() : ReferenceWindow(kLook)
 {
-    setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
+    setFont(ui::look::textFont());
 
     Frame1 = new controls::Frame(this, QStringLiteral("Ne Nedir???"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -71,17 +73,17 @@ nedir::nedir() : ReferenceWindow(kLook)
     for (int i = 0; i < static_cast<int>(std::size(kTopicButtons)); ++i) {
         const TopicButton& row = kTopicButtons[i];
         auto* button =
-            reference::makeButton(Frame1, QStringLiteral("lvButtons_H%1").arg(i + 1), QString::fromUtf8(row.caption),
-                                  i < 6 ? 360 : 2280, 360 + 720 * (i % 6), 1815, 615);
+            ui::makePushButton(Frame1, QStringLiteral("lvButtons_H%1").arg(i + 1), QString::fromUtf8(row.caption),
+                               {i < 6 ? 360.0 : 2280.0, 360.0 + 720 * (i % 6), 1815, 615}, ui::look::textFont());
         this->*row.button = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
     }
 
     // The manifold photograph with the accessory makers' emblems lying over it, the last on top.
-    Image4 = makeImage(Frame1, "Image4", reference::pictures::manifold, 4920, 360, 3750, 4305);
-    Image3 = makeImage(Frame1, "Image3", reference::pictures::emblemExhaust, 4680, 480, 2235, 300);
-    Image5 = makeImage(Frame1, "Image5", reference::pictures::emblemIntake, 4680, 1200, 1500, 435);
-    Image6 = makeImage(Frame1, "Image6", reference::pictures::emblemSuspension, 4320, 3600, 1650, 975);
+    Image4 = makeImage(Frame1, "Image4", Picture::ExhaustManifold, 4920, 360, 3750, 4305);
+    Image3 = makeImage(Frame1, "Image3", Picture::EmblemKarasimsek, 4680, 480, 2235, 300);
+    Image5 = makeImage(Frame1, "Image5", Picture::EmblemCelikpars, 4680, 1200, 1500, 435);
+    Image6 = makeImage(Frame1, "Image6", Picture::EmblemDemirkanat, 4320, 3600, 1650, 975);
 }
 
 void nedir::lvButtons_H1_Click() { openPage<hava1>(); }

@@ -6,9 +6,10 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
+#include "resources/Pictures.h"
+#include "ui/DesignControls.h"
+#include "ui/Look.h"
 
-using controls::designFont;
 using forms::place;
 
 namespace {
@@ -17,7 +18,7 @@ const reference::WindowLook kLook = {.name = "sozluk",
                                      .caption = " {{ Zenvortali Versiyon 2.0 }}     Modifiye Sözlük",
                                      .clientWidth = 9225,
                                      .clientHeight = 8355,
-                                     .background = reference::pictures::blueBackground,
+                                     .background = resources::Picture::BlueBackground,
                                      .bannerLeft = 240,
                                      .logoLeft = 7440,
                                      .ownCursor = true};
@@ -61,7 +62,7 @@ const LetterRow kLetterRows[sozluk::kLetters] = {
 
 sozluk::sozluk() : ReferenceWindow(kLook)
 {
-    setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
+    setFont(ui::look::textFont());
 
     Frame1 = new controls::Frame(this, QStringLiteral("  ..:: Sözlük ::.. "));
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -71,15 +72,15 @@ sozluk::sozluk() : ReferenceWindow(kLook)
     std::array<controls::lvButtons_H*, kLetters> buttons{};
     for (int k = 1; k <= kLetters; ++k) {
         const LetterRow& row = kLetterRows[k - 1];
-        auto* button = reference::makeButton(this, QStringLiteral("lvButtons_H%1").arg(k),
-                                             QString::fromUtf8(row.caption), 480 + 360 * (k - 1), 1200, 375, 375);
+        auto* button = ui::makePushButton(this, QStringLiteral("lvButtons_H%1").arg(k), QString::fromUtf8(row.caption),
+                                          {480.0 + 360 * (k - 1), 1200, 375, 375}, ui::look::textFont());
         this->*row.button = button;
         buttons[static_cast<std::size_t>(k - 1)] = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
     }
 
     // The pages have no font of their own: the platform's plain text-box font.
-    const QFont pageFont = designFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const QFont pageFont = ui::look::systemFont();
     for (int k = 1; k <= kLetters; ++k) {
         const LetterRow& row = kLetterRows[k - 1];
         const int number = kLetters + 1 - k;

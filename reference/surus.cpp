@@ -7,7 +7,9 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "reference/Pictures.h"
+#include "resources/Pictures.h"
+#include "ui/DesignControls.h"
+#include "ui/Look.h"
 
 using controls::designFont;
 using forms::place;
@@ -18,7 +20,7 @@ const reference::WindowLook kLook = {.name = "surus",
                                      .caption = "{{ Zenvortali Versiyon 2.0 }} Sürüş Taktikleri",
                                      .clientWidth = 8850,
                                      .clientHeight = 9165,
-                                     .background = reference::pictures::blueBackground,
+                                     .background = resources::Picture::BlueBackground,
                                      .bannerLeft = 120,
                                      .logoLeft = 7320,
                                      .ownCursor = true};
@@ -54,7 +56,7 @@ const char* const kDisclaimer =
 
 surus::surus() : ReferenceWindow(kLook)
 {
-    setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
+    setFont(ui::look::textFont());
 
     Label1 = new controls::Label(this, QString::fromUtf8(kDisclaimer), Qt::AlignHCenter | Qt::AlignTop);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -69,8 +71,8 @@ surus::surus() : ReferenceWindow(kLook)
     for (std::size_t i = 0; i < std::size(kTechniques); ++i) {
         const Technique& row = kTechniques[i];
         const int k = static_cast<int>(i) + 1;
-        auto* button = reference::makeButton(this, QStringLiteral("lvButtons_H%1").arg(k),
-                                             QString::fromUtf8(row.caption), 720 + 2040 * (k - 1), 2280, 1815, 495);
+        auto* button = ui::makePushButton(this, QStringLiteral("lvButtons_H%1").arg(k), QString::fromUtf8(row.caption),
+                                          {720.0 + 2040 * (k - 1), 2280, 1815, 495}, ui::look::textFont());
         this->*row.button = button;
         forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
     }

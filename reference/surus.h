@@ -23,16 +23,16 @@ public:
     void lvButtons_H3_Click();
     void lvButtons_H4_Click();
 
-    controls::Label* Label1;
-    controls::lvButtons_H* lvButtons_H1;
-    controls::lvButtons_H* lvButtons_H2;
-    controls::lvButtons_H* lvButtons_H3;
-    controls::lvButtons_H* lvButtons_H4;
-    controls::Frame* Frame1;
-    controls::TextBox* Text4;
-    controls::TextBox* Text3;
-    controls::TextBox* Text2;
-    controls::TextBox* Text1;
+    controls::Label* Label1 = nullptr;
+    controls::lvButtons_H* lvButtons_H1 = nullptr;
+    controls::lvButtons_H* lvButtons_H2 = nullptr;
+    controls::lvButtons_H* lvButtons_H3 = nullptr;
+    controls::lvButtons_H* lvButtons_H4 = nullptr;
+    controls::Frame* Frame1 = nullptr;
+    controls::TextBox* Text4 = nullptr;
+    controls::TextBox* Text3 = nullptr;
+    controls::TextBox* Text2 = nullptr;
+    controls::TextBox* Text1 = nullptr;
 
 private:
     void showTechnique(int k);

@@ -1,5 +1,7 @@
 #include "resources/Resources.h"
 
+#include "resources/Pictures.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPainter>
@@ -35,11 +37,11 @@ void applyWindowLook(QWidget* window)
     static const QIcon windowIcon = [] {
         QIcon i;
         for (int size : {16, 24, 32, 48, 64})
-            i.addPixmap(render(icon, size));
+            i.addPixmap(render(path(Picture::Icon), size));
         return i;
     }();
     // The pointer's tip is the picture's top-left corner.
-    static const QCursor pointer(render(cursor, 32), 0, 0);
+    static const QCursor pointer(render(path(Picture::Cursor), 32), 0, 0);
     window->setWindowIcon(windowIcon);
     window->setCursor(pointer);
 }

@@ -1,15 +1,13 @@
 #include "ui/DesignControls.h"
 
-#include "platform/controls/Colors.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
-#include "resources/Resources.h"
-
-using controls::designFont;
+#include "resources/Pictures.h"
+#include "ui/Look.h"
 
 namespace ui {
 
@@ -22,7 +20,8 @@ void nameAndPlace(QWidget* control, const QString& name, Twips at)
 Banner makeBanner(QWidget* parent, double left, double top, const QString& pictureName)
 {
     auto* box = named(new controls::PictureBox(parent, Qt::black), QStringLiteral("Picture3"), {left, top, 7095, 975});
-    auto* picture = named(new controls::Image(box, resources::banner), pictureName, {0, 0, 7020, 900});
+    auto* picture =
+        named(new controls::Image(box, resources::path(resources::Picture::Banner)), pictureName, {0, 0, 7020, 900});
     return {box, picture};
 }
 
@@ -41,16 +40,26 @@ controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at
     box->setCentered(true);
     box->setBackColor(Qt::white);
     box->setForeColor(Qt::black);
-    box->setFont(designFont(QStringLiteral("Arial"), 12, true));
+    box->setFont(look::displayFont());
     return box;
 }
 
 controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, const QString& caption, Twips at,
-                                      const QFont& font)
+                                      const QFont& font, ButtonLook style)
 {
     auto* button = named(new controls::lvButtons_H(parent, caption), name, at);
     button->setFont(font);
-    button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), controls::colorRef(0x0000FF), QColor(0xEC, 0xEE, 0xF2));
+    switch (style) {
+    case ButtonLook::Standard:
+        button->setColors(Qt::black, look::buttonFace, look::captionRed, look::buttonHoverFace);
+        break;
+    case ButtonLook::RedCaption:
+        button->setColors(look::captionRed, look::buttonFace, Qt::black, look::buttonHoverFace);
+        break;
+    case ButtonLook::Race:
+        button->setColors(Qt::black, look::raceButtonFace, look::captionRed, look::raceButtonHoverFace);
+        break;
+    }
     return button;
 }
 

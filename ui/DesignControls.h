@@ -51,10 +51,16 @@ controls::Label* makeCaption(QWidget* parent, const QString& name, const QString
 // A display box the user reads but cannot type in: white, black bold Arial 12 pt, centred.
 controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at, bool multiLine = false);
 
-// A push button in the program's look: a black caption on a light face, turning red under the
-// pointer.
+// The push buttons' looks: where windows really differ.
+enum class ButtonLook {
+    Standard,   // a black caption on the grey face, turning red under the pointer
+    RedCaption, // the other way round: red turning black (the main window's about button)
+    Race,       // the standard captions on the drag race's warmer face
+};
+
+// The one way a window makes a push button.
 controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, const QString& caption, Twips at,
-                                      const QFont& font);
+                                      const QFont& font, ButtonLook look = ButtonLook::Standard);
 
 // A value holder: a box holding a fixed amount (a gain, a price), placed beyond the window's edge
 // where the user never sees it. It is read on every press, so it must not be reachable either: no

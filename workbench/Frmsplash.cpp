@@ -8,6 +8,7 @@
 #include "platform/forms/Guard.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Screen.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/ana.h"
 
@@ -25,7 +26,7 @@ Frmsplash::Frmsplash()
 
     auto* photo = new controls::PictureBox(this, QColor(0x10, 0x10, 0x14));
     photo->setObjectName(QStringLiteral("picBackground"));
-    photo->setPicture(resources::splashBackground);
+    photo->setPicture(resources::path(resources::Picture::SplashBackground));
     place(photo, 0, 0, 6030, 4320);
 
     Picture2 = new controls::PictureBox(this, QColor(0x1A, 0x1A, 0x1E));

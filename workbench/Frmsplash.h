@@ -25,12 +25,12 @@ public:
     void tmrTimer_Timer();
     void PaintShape(vb::Int16 index, uint32_t colour);
 
-    controls::PictureBox* Picture2;
-    controls::Label* Label3;
-    std::array<controls::Shape*, 9> shpArr;
-    controls::PictureBox* Picture1;
-    controls::Shape* Shape1;
-    forms::Timer* tmrTimer;
+    controls::PictureBox* Picture2 = nullptr;
+    controls::Label* Label3 = nullptr;
+    std::array<controls::Shape*, 9> shpArr{};
+    controls::PictureBox* Picture1 = nullptr;
+    controls::Shape* Shape1 = nullptr;
+    forms::Timer* tmrTimer = nullptr;
 
     // The light's state.
     int lightPosition = 0;

@@ -19,31 +19,31 @@
 #include "reference/nedir.h"
 #include "reference/sozluk.h"
 #include "reference/surus.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
 #include "ui/DesktopBrowser.h"
+#include "ui/Look.h"
 #include "workbench/shared/ModificationCatalogue.h"
+#include "workbench/shared/PairDesign.h"
 #include "workbench/Navigation.h"
 #include "workbench/drag.h"
 #include "workbench/karsilastir.h"
 #include "workbench/ozellik.h"
 
-using controls::colorRef;
 using controls::designFont;
 using forms::place;
 
 namespace {
 
-const QColor kCaptionRed = colorRef(0x0000FF);
-
 controls::Label* makeLabel(QWidget* parent, const char* name, const QString& caption, double left, double top,
                            double width, double height, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
     auto* label = ui::makeCaption(parent, QLatin1String(name), caption, {left, top, width, height},
-                                         designFont(QStringLiteral("Georgia"), 9, true), align);
-    label->setForeColor(QColor(0x11, 0x11, 0x11));
+                                  ui::look::captionFont(), align);
+    label->setForeColor(ui::look::darkText);
     return label;
 }
 
@@ -61,56 +61,60 @@ struct NavigationRow {
     double top;
     double height;
     const char* caption;
-    bool redCaption; // the about button: red turning black, where the others are black turning red
     void (ana::*handler)();
+    ui::ButtonLook look = ui::ButtonLook::Standard; // the about button's caption is red turning black
 };
 
 const NavigationRow kNavigation[] = {
-    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", false, &ana::lvButtons_H11_Click},
-    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", false, &ana::Command50_Click},
-    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", false, &ana::lvButtons_H5_Click},
-    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", false, &ana::lvButtons_H4_Click},
-    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", false, &ana::lvButtons_H2_Click},
-    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", false, &ana::lvButtons_H10_Click},
-    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", false, &ana::lvButtons_H3_Click},
-    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", false, &ana::lvButtons_H7_Click},
-    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", true, &ana::lvButtons_H6_Click},
+    {&ana::lvButtons_H11, "lvButtons_H11", 1320, 615, "Araç Özellikleri", &ana::lvButtons_H11_Click},
+    {&ana::Command50, "Command50", 1920, 615, "Modifiye Listesi", &ana::Command50_Click},
+    {&ana::lvButtons_H5, "lvButtons_H5", 2520, 615, "Modifiye siteleri", &ana::lvButtons_H5_Click},
+    {&ana::lvButtons_H4, "lvButtons_H4", 3120, 615, "Ne Nedir ???", &ana::lvButtons_H4_Click},
+    {&ana::lvButtons_H2, "lvButtons_H2", 3720, 615, "Oto Karşılaştırma", &ana::lvButtons_H2_Click},
+    {&ana::lvButtons_H10, "lvButtons_H10", 4320, 615, "Sanal Drag", &ana::lvButtons_H10_Click},
+    {&ana::lvButtons_H3, "lvButtons_H3", 4920, 495, "Sözlük", &ana::lvButtons_H3_Click},
+    {&ana::lvButtons_H7, "lvButtons_H7", 5400, 495, "Sürüş Taktikleri", &ana::lvButtons_H7_Click},
+    {&ana::lvButtons_H6, "lvButtons_H6", 5880, 615, "Programcı Hakkında", &ana::lvButtons_H6_Click,
+     ui::ButtonLook::RedCaption},
 };
 
-// The modification grid, in catalogue order: three rows of two pairs.
-struct GridRow {
-    controls::lvButtons_H* ana::*add;
-    const char* addName;
-    void (ana::*onAdd)();
-    controls::lvButtons_H* ana::*remove;
-    const char* removeName;
-    void (ana::*onRemove)();
-    controls::TextBox* ana::*holder;
-    controls::Label* ana::*applied;
-    const char* appliedName;
-    double appliedLeft;
-    double appliedTop;
-    double appliedHeight; // down to the next slot, so a caption that wraps shows whole
-};
+// The modification grid, in catalogue order: three rows of two pairs, each modification's name over
+// its pair. Each applied label reaches down to the next one, so a caption that wraps shows whole.
+using Pair = workbench::PairDesign<ana>;
+using workbench::element;
+using workbench::member;
 
-const GridRow kGrid[] = {
-    {&ana::Command1, "Command1", &ana::Command1_Click, &ana::Command2, "Command2", &ana::Command2_Click,
-     &ana::havafiltresi, &ana::Label12, "Label12", 5520, 3240, 360},
-    {&ana::Command4, "Command4", &ana::Command4_Click, &ana::Command3, "Command3", &ana::Command3_Click,
-     &ana::sonsusturucu, &ana::Label13, "Label13", 5400, 3600, 360},
-    {&ana::Command6, "Command6", &ana::Command6_Click, &ana::Command5, "Command5", &ana::Command5_Click,
-     &ana::katalatikiptal, &ana::Label14, "Label14", 5160, 3960, 600},
-    {&ana::Command8, "Command8", &ana::Command8_Click, &ana::Command7, "Command7", &ana::Command7_Click,
-     &ana::headers, &ana::Label15, "Label15", 5640, 4560, 480},
-    {&ana::Command10, "Command10", &ana::Command10_Click, &ana::Command9, "Command9", &ana::Command9_Click,
-     &ana::ciptuning, &ana::Label16, "Label16", 5400, 5040, 480},
-    {&ana::Command12, "Command12", &ana::Command12_Click, &ana::Command11, "Command11", &ana::Command11_Click,
-     &ana::dereceliegzantirik, &ana::Label17, "Label17", 5520, 5520, 600},
+const Pair kPairs[] = {
+    {.caption = {member<&ana::Label5>, "Label5", {360, 3240, 2055, 255}},
+     .add = {&ana::Command1, "Command1", &ana::Command1_Click, {360, 3480, 975, 495}},
+     .remove = {&ana::Command2, "Command2", &ana::Command2_Click, {1440, 3480, 975, 495}},
+     .applied = {member<&ana::Label12>, "Label12", {5520, 3240, 1530, 360}}},
+    {.caption = {member<&ana::Label7>, "Label7", {2640, 3240, 2055, 255}},
+     .add = {&ana::Command4, "Command4", &ana::Command4_Click, {2640, 3480, 975, 495}},
+     .remove = {&ana::Command3, "Command3", &ana::Command3_Click, {3720, 3480, 975, 495}},
+     .applied = {member<&ana::Label13>, "Label13", {5400, 3600, 1650, 360}}},
+    {.caption = {element<&ana::Label4, 3>, "Label4(3)", {360, 4080, 2055, 255}},
+     .add = {&ana::Command6, "Command6", &ana::Command6_Click, {360, 4440, 975, 495}},
+     .remove = {&ana::Command5, "Command5", &ana::Command5_Click, {1440, 4440, 975, 495}},
+     .applied = {member<&ana::Label14>, "Label14", {5160, 3960, 1890, 600}}},
+    {.caption = {member<&ana::Label8>, "Label8", {2640, 4080, 2055, 255}},
+     .add = {&ana::Command8, "Command8", &ana::Command8_Click, {2640, 4440, 975, 495}},
+     .remove = {&ana::Command7, "Command7", &ana::Command7_Click, {3720, 4440, 975, 495}},
+     .applied = {member<&ana::Label15>, "Label15", {5640, 4560, 1410, 480}}},
+    {.caption = {member<&ana::Label6>, "Label6", {360, 5040, 2055, 255}},
+     .add = {&ana::Command10, "Command10", &ana::Command10_Click, {360, 5400, 975, 495}},
+     .remove = {&ana::Command9, "Command9", &ana::Command9_Click, {1440, 5400, 975, 495}},
+     .applied = {member<&ana::Label16>, "Label16", {5400, 5040, 1650, 480}}},
+    {.caption = {member<&ana::Label9>, "Label9", {2640, 5040, 2055, 255}},
+     .add = {&ana::Command12, "Command12", &ana::Command12_Click, {2640, 5400, 975, 495}},
+     .remove = {&ana::Command11, "Command11", &ana::Command11_Click, {3720, 5400, 975, 495}},
+     .applied = {member<&ana::Label17>, "Label17", {5520, 5520, 1530, 600}}},
 };
+static_assert(std::size(kPairs) == workbench::ModificationCatalogue::size);
 
-const double kGridRowTop[] = {3480, 4440, 5400};
-const double kGridLabelTop[] = {3240, 4080, 5040};
-const char* const kGridLabelName[] = {"Label5", "Label7", "Label4(3)", "Label8", "Label6", "Label9"};
+// The gain holders in catalogue order.
+controls::TextBox* ana::* const kHolders[] = {&ana::havafiltresi, &ana::sonsusturucu, &ana::katalatikiptal,
+                                              &ana::headers,      &ana::ciptuning,    &ana::dereceliegzantirik};
 
 } // namespace
 
@@ -121,7 +125,7 @@ ana::ana()
 
     auto* background = new controls::PictureBox(this, QColor(0xC8, 0xC8, 0xCC));
     background->setObjectName(QStringLiteral("picBackground"));
-    background->setPicture(resources::mainBackground);
+    background->setPicture(resources::path(resources::Picture::MainBackground));
     background->setGeometry(rect());
 
     const ui::Banner banner = ui::makeBanner(this, 1200, 120);
@@ -130,7 +134,7 @@ ana::ana()
 
     Shape1 = new controls::Shape(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setBorder(QColor(0x30, 0x30, 0x34), 2);
+    Shape1->setBorder(ui::look::outline, 2);
     place(Shape1, 120, 1200, 6975, 4935);
 
     cboCourses = workbench::makeCarList(this, QStringLiteral("cboCourses"), {240, 1320, 6735, 360});
@@ -145,9 +149,9 @@ ana::ana()
     txtAGE = makeDisplayBox(this, "txtAGE", 3480, 1695, false);
     Text1 = makeDisplayBox(this, "Text1", 5400, 1575, false);
 
-    Line1 = new controls::Line(this, 120, 2760, 7080, 2760, QColor(0x30, 0x30, 0x34));
+    Line1 = new controls::Line(this, 120, 2760, 7080, 2760, ui::look::outline);
     Line1->setObjectName(QStringLiteral("Line1"));
-    Line2 = new controls::Line(this, 4920, 2760, 4920, 6120, QColor(0x30, 0x30, 0x34));
+    Line2 = new controls::Line(this, 4920, 2760, 4920, 6120, ui::look::outline);
     Line2->setObjectName(QStringLiteral("Line2"));
 
     Label3 = makeLabel(this, "Label3", QStringLiteral("Uygulanacak İşlemler Listesi:"), 960, 2880, 3375, 285);
@@ -155,11 +159,8 @@ ana::ana()
 
     const workbench::ModifiedCar::Pairs pairs = buildModificationGrid();
 
-    lvButtons_H9 = new controls::lvButtons_H(this, QStringLiteral("Yeni Araç Modifiye Et"));
-    lvButtons_H9->setObjectName(QStringLiteral("lvButtons_H9"));
-    lvButtons_H9->setFont(designFont(QStringLiteral("Georgia"), 10, true));
-    lvButtons_H9->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), kCaptionRed, QColor(0xEC, 0xEE, 0xF2));
-    place(lvButtons_H9, 120, 6240, 6975, 375);
+    lvButtons_H9 = ui::makePushButton(this, QStringLiteral("lvButtons_H9"), QStringLiteral("Yeni Araç Modifiye Et"),
+                                      {120, 6240, 6975, 375}, ui::look::navigationFont());
 
     buildNavigation();
     buildCreditLine();
@@ -187,52 +188,23 @@ ana::~ana() = default;
 
 workbench::ModifiedCar::Pairs ana::buildModificationGrid()
 {
+    const workbench::PairLook look = {
+        .buttonFont = ui::look::captionFont(),
+        .caption = {.font = designFont(QStringLiteral("Verdana"), 8, true),
+                    .align = Qt::AlignHCenter | Qt::AlignVCenter,
+                    .colour = ui::look::darkText},
+        .applied = {.font = ui::look::captionFont(),
+                    .align = Qt::AlignLeft | Qt::AlignTop,
+                    .colour = QColor(0xA0, 0x00, 0x00)},
+    };
     workbench::ModifiedCar::Pairs pairs;
-    std::array<controls::Label*, workbench::ModificationCatalogue::size> gridLabels{};
-    for (std::size_t i = 0; i < std::size(kGrid); ++i) {
-        const GridRow& row = kGrid[i];
-        const workbench::Modification& modification = workbench::ModificationCatalogue::at(i);
-        const double pairLeft = i % 2 == 0 ? 360 : 2640;
-        const double top = kGridRowTop[i / 2];
-
-        auto* grid = makeLabel(this, kGridLabelName[i], modification.gridCaption, pairLeft, kGridLabelTop[i / 2], 2055,
-                               255, Qt::AlignHCenter | Qt::AlignVCenter);
-        grid->setFont(designFont(QStringLiteral("Verdana"), 8, true));
-        gridLabels[i] = grid;
-
-        auto makeButton = [&](const char* name, const char* caption, double left) {
-            auto* button = new controls::lvButtons_H(this, QString::fromUtf8(caption));
-            button->setObjectName(QLatin1String(name));
-            button->setFont(designFont(QStringLiteral("Georgia"), 9, true));
-            button->setColors(Qt::black, QColor(0xD4, 0xD6, 0xDC), kCaptionRed, QColor(0xEC, 0xEE, 0xF2));
-            place(button, left, top, 975, 495);
-            return button;
-        };
-        this->*row.add = makeButton(row.addName, "+EKLE", pairLeft);
-        this->*row.remove = makeButton(row.removeName, "-KALDIR", pairLeft + 1080);
-        (this->*row.remove)->setEnabled(false);
-        forms::on(this->*row.add, &controls::lvButtons_H::Click, this, row.onAdd);
-        forms::on(this->*row.remove, &controls::lvButtons_H::Click, this, row.onRemove);
-
+    for (std::size_t i = 0; i < std::size(kPairs); ++i) {
         // Placed beyond the right edge: present, never seen, read on every press.
-        auto* holder = workbench::makeGainHolder(this, modification, i % 2 == 0 ? 12840 : 12960,
-                                                 1320 + 480 * static_cast<double>(i));
-        this->*row.holder = holder;
-
-        auto* applied = makeLabel(this, row.appliedName, modification.appliedCaption, row.appliedLeft, row.appliedTop,
-                                  7050 - row.appliedLeft, row.appliedHeight, Qt::AlignLeft | Qt::AlignTop);
-        applied->setForeColor(QColor(0xA0, 0x00, 0x00));
-        applied->setVisible(false);
-        this->*row.applied = applied;
-
-        pairs[i] = {this->*row.add, this->*row.remove, holder, applied};
+        auto* holder = this->*kHolders[i] =
+            workbench::makeGainHolder(this, workbench::ModificationCatalogue::at(i), i % 2 == 0 ? 12840 : 12960,
+                                      1320 + 480 * static_cast<double>(i));
+        pairs[i] = workbench::buildPair(*this, kPairs[i], look, i, holder, this);
     }
-    Label5 = gridLabels[0];
-    Label7 = gridLabels[1];
-    Label4[3] = gridLabels[2];
-    Label8 = gridLabels[3];
-    Label6 = gridLabels[4];
-    Label9 = gridLabels[5];
     return pairs;
 }
 
@@ -240,19 +212,12 @@ void ana::buildNavigation()
 {
     Shape2 = new controls::Shape(this);
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setBorder(QColor(0x30, 0x30, 0x34), 2);
+    Shape2->setBorder(ui::look::outline, 2);
     place(Shape2, 7200, 1200, 2295, 5415);
 
     for (const NavigationRow& row : kNavigation) {
-        auto* button = new controls::lvButtons_H(this, QString::fromUtf8(row.caption));
-        button->setObjectName(QLatin1String(row.name));
-        button->setFont(designFont(QStringLiteral("Georgia"), 10, true));
-        const QColor face(0xD4, 0xD6, 0xDC), hoverFace(0xEC, 0xEE, 0xF2);
-        if (row.redCaption)
-            button->setColors(kCaptionRed, face, Qt::black, hoverFace);
-        else
-            button->setColors(Qt::black, face, kCaptionRed, hoverFace);
-        place(button, 7320, row.top, 2055, row.height);
+        auto* button = ui::makePushButton(this, QLatin1String(row.name), QString::fromUtf8(row.caption),
+                                          {7320, row.top, 2055, row.height}, ui::look::navigationFont(), row.look);
         this->*row.button = button;
         if (row.handler)
             forms::on(button, &controls::lvButtons_H::Click, this, row.handler);
@@ -268,7 +233,7 @@ void ana::buildCreditLine()
     Label11 = makeLabel(this, "Label11", QStringLiteral("MODIFIYE.EXAMPLE"), 5280, 6720, 2175, 375,
                         Qt::AlignLeft | Qt::AlignTop);
     Label11->setFont(designFont(QStringLiteral("Georgia"), 8, true, false, true));
-    Label11->setForeColor(kCaptionRed);
+    Label11->setForeColor(ui::look::captionRed);
     Label11->setCursor(Qt::PointingHandCursor);
     Label11->setToolTip(creditAddress());
     Label18 = makeLabel(this, "Label18", QStringLiteral("'A TEŞEKKÜR EDER."), 7080, 6720, 3015, 255,

@@ -15,19 +15,19 @@
 #include "platform/forms/Screen.h"
 #include "platform/forms/Timer.h"
 #include "platform/vb/Numbers.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
+#include "ui/Look.h"
 #include "workbench/shared/CarControls.h"
+#include "workbench/shared/PairDesign.h"
 
-using controls::colorRef;
 using controls::designFont;
 using forms::place;
+using resources::Picture;
 
 namespace {
-
-const QColor kPeach = colorRef(0xC0E0FF); // red 255, green 224, blue 192
-const QColor kCaptionRed = colorRef(0x0000FF);
 
 // The car menu opens and closes by the window's outer height, 10320 and 6120 twips, laid out for a
 // caption and border of 480 twips. Desktops draw frames of their own sizes, so the client area is
@@ -36,36 +36,52 @@ constexpr double kDesignFrameHeight = 480;
 constexpr double kMenuOpenHeight = 10320;
 constexpr double kMenuClosedHeight = 6120;
 
-// One modification pair of one car, in catalogue order.
-struct PairRow {
-    const char* addName;
-    void (drag::*onAdd)();
-    const char* removeName;
-    void (drag::*onRemove)();
-    double captionLeft;
-    double captionTop;
-    double addLeft;
-    double removeLeft;
-};
+// Each car's six pairs, in catalogue order, in the car's frame: car 1 (white) in Frame3, car 2 (red)
+// in Frame2.
+using Pair = workbench::PairDesign<drag>;
+using workbench::element;
+using workbench::member;
 
-const double kRowTop[] = {1200, 1200, 2040, 2040, 2880, 2880};
-
-const PairRow kCarPairs[2][6] = {
+const Pair kCarPairs[2][workbench::ModificationCatalogue::size] = {
     {
-        {"Command1", &drag::Command1_Click, "Command2", &drag::Command2_Click, 360, 960, 120, 1200},
-        {"Command4", &drag::Command4_Click, "Command3", &drag::Command3_Click, 2760, 960, 2400, 3480},
-        {"Command6", &drag::Command6_Click, "Command5", &drag::Command5_Click, 360, 1800, 120, 1200},
-        {"Command8", &drag::Command8_Click, "Command7", &drag::Command7_Click, 3000, 1800, 2400, 3480},
-        {"Command10", &drag::Command10_Click, "Command9", &drag::Command9_Click, 600, 2640, 120, 1200},
-        {"Command12", &drag::Command12_Click, "Command11", &drag::Command11_Click, 2520, 2640, 2400, 3480},
+        {.caption = {member<&drag::Label8>, "Label8", {360, 960, 1935, 240}},
+         .add = {&drag::Command1, "Command1", &drag::Command1_Click, {120, 1200, 975, 495}},
+         .remove = {&drag::Command2, "Command2", &drag::Command2_Click, {1200, 1200, 975, 495}}},
+        {.caption = {member<&drag::Label14>, "Label14", {2760, 960, 1935, 240}},
+         .add = {&drag::Command4, "Command4", &drag::Command4_Click, {2400, 1200, 975, 495}},
+         .remove = {&drag::Command3, "Command3", &drag::Command3_Click, {3480, 1200, 975, 495}}},
+        {.caption = {element<&drag::Label4, 3>, "Label4(3)", {360, 1800, 1935, 240}},
+         .add = {&drag::Command6, "Command6", &drag::Command6_Click, {120, 2040, 975, 495}},
+         .remove = {&drag::Command5, "Command5", &drag::Command5_Click, {1200, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label15>, "Label15", {3000, 1800, 1935, 240}},
+         .add = {&drag::Command8, "Command8", &drag::Command8_Click, {2400, 2040, 975, 495}},
+         .remove = {&drag::Command7, "Command7", &drag::Command7_Click, {3480, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label9>, "Label9", {600, 2640, 1935, 240}},
+         .add = {&drag::Command10, "Command10", &drag::Command10_Click, {120, 2880, 975, 495}},
+         .remove = {&drag::Command9, "Command9", &drag::Command9_Click, {1200, 2880, 975, 495}}},
+        {.caption = {member<&drag::Label16>, "Label16", {2520, 2640, 1935, 240}},
+         .add = {&drag::Command12, "Command12", &drag::Command12_Click, {2400, 2880, 975, 495}},
+         .remove = {&drag::Command11, "Command11", &drag::Command11_Click, {3480, 2880, 975, 495}}},
     },
     {
-        {"Command15", &drag::Command15_Click, "Command16", &drag::Command16_Click, 480, 960, 240, 1320},
-        {"Command17", &drag::Command17_Click, "Command18", &drag::Command18_Click, 2880, 960, 2520, 3720},
-        {"Command19", &drag::Command19_Click, "Command20", &drag::Command20_Click, 360, 1800, 240, 1320},
-        {"Command21", &drag::Command21_Click, "Command22", &drag::Command22_Click, 3240, 1800, 2520, 3720},
-        {"Command23", &drag::Command23_Click, "Command24", &drag::Command24_Click, 600, 2640, 240, 1320},
-        {"Command25", &drag::Command25_Click, "Command26", &drag::Command26_Click, 2760, 2640, 2520, 3720},
+        {.caption = {member<&drag::Label13>, "Label13", {480, 960, 1935, 240}},
+         .add = {&drag::Command15, "Command15", &drag::Command15_Click, {240, 1200, 975, 495}},
+         .remove = {&drag::Command16, "Command16", &drag::Command16_Click, {1320, 1200, 975, 495}}},
+        {.caption = {member<&drag::Label11>, "Label11", {2880, 960, 1935, 240}},
+         .add = {&drag::Command17, "Command17", &drag::Command17_Click, {2520, 1200, 975, 495}},
+         .remove = {&drag::Command18, "Command18", &drag::Command18_Click, {3720, 1200, 975, 495}}},
+        {.caption = {element<&drag::Label4, 5>, "Label4(5)", {360, 1800, 1935, 240}},
+         .add = {&drag::Command19, "Command19", &drag::Command19_Click, {240, 2040, 975, 495}},
+         .remove = {&drag::Command20, "Command20", &drag::Command20_Click, {1320, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label10>, "Label10", {3240, 1800, 1935, 240}},
+         .add = {&drag::Command21, "Command21", &drag::Command21_Click, {2520, 2040, 975, 495}},
+         .remove = {&drag::Command22, "Command22", &drag::Command22_Click, {3720, 2040, 975, 495}}},
+        {.caption = {member<&drag::Label12>, "Label12", {600, 2640, 1935, 240}},
+         .add = {&drag::Command23, "Command23", &drag::Command23_Click, {240, 2880, 975, 495}},
+         .remove = {&drag::Command24, "Command24", &drag::Command24_Click, {1320, 2880, 975, 495}}},
+        {.caption = {member<&drag::Label6>, "Label6", {2760, 2640, 1935, 240}},
+         .add = {&drag::Command25, "Command25", &drag::Command25_Click, {2520, 2880, 975, 495}},
+         .remove = {&drag::Command26, "Command26", &drag::Command26_Click, {3720, 2880, 975, 495}}},
     },
 };
 
@@ -75,26 +91,21 @@ controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& 
     return ui::makeCaption(parent, name, caption, {left, top, width, height}, font, align | Qt::AlignVCenter);
 }
 
+// The race's buttons have the warmer face that suits its peach background.
 controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
-                                  double top, double width, double height, const QString& fontFamily = "Georgia")
+                                  double top, double width, double height, const QFont& font = ui::look::textFont())
 {
-    auto* button = ui::makePushButton(parent, name, caption, {left, top, width, height},
-                                             designFont(fontFamily, 8.25, true));
-    // A warmer face on the race's peach background.
-    button->setColors(Qt::black, QColor(0xF4, 0xE6, 0xD6), kCaptionRed, QColor(0xFF, 0xF3, 0xE6));
-    return button;
+    return ui::makePushButton(parent, name, caption, {left, top, width, height}, font, ui::ButtonLook::Race);
 }
 
-controls::Image* makeImage(QWidget* parent, const QString& name, const QString& picture, double left, double top,
+controls::Image* makeImage(QWidget* parent, const QString& name, Picture picture, double left, double top,
                            double width, double height)
 {
-    auto* image = new controls::Image(parent, picture);
+    auto* image = new controls::Image(parent, resources::path(picture));
     image->setObjectName(name);
     place(image, left, top, width, height);
     return image;
 }
-
-QString picture(const char* name) { return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(name)); }
 
 } // namespace
 
@@ -103,7 +114,7 @@ drag::drag()
     designWindow(QStringLiteral("drag"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }}  Sanal Drag"), 9990, 5640);
     resources::applyWindowLook(this);
     QPalette p = palette();
-    p.setColor(QPalette::Window, kPeach);
+    p.setColor(QPalette::Window, ui::look::peach);
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -174,14 +185,14 @@ void drag::buildHead()
     const ui::Banner banner = ui::makeBanner(this, 2520, 120, QStringLiteral("imgBanner"));
     Picture3 = banner.box;
     imgBanner = banner.picture;
-    imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), picture("drag_logo_top"), 600, 120, 1500, 435);
-    imgLogoBottom = makeImage(this, QStringLiteral("imgLogoBottom"), picture("drag_logo_bottom"), 600, 720, 1335, 450);
+    imgLogoTop = makeImage(this, QStringLiteral("imgLogoTop"), Picture::DragLogoTop, 600, 120, 1500, 435);
+    imgLogoBottom = makeImage(this, QStringLiteral("imgLogoBottom"), Picture::DragLogoBottom, 600, 720, 1335, 450);
     Line1 = new controls::Line(this, 240, 1320, 9720, 1320, QColor(0x60, 0x40, 0x30));
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Yarış Durumu:"), 240, 1440, 1470, 210,
-                       designFont(QStringLiteral("Georgia"), 8.25, true));
+                       ui::look::textFont());
     Label18 = makeLabel(this, QStringLiteral("Label18"), {}, 240, 1680, 4095, 375,
-                        designFont(QStringLiteral("Georgia"), 8.25, true), Qt::AlignHCenter);
+                        ui::look::textFont(), Qt::AlignHCenter);
     Label5 = makeLabel(this, QStringLiteral("Label5"), {}, 240, 2040, 4095, 495,
                        designFont(QStringLiteral("Georgia"), 8.25), Qt::AlignHCenter);
 }
@@ -190,59 +201,59 @@ void drag::buildRaceControl()
 {
     Frame1 = new controls::Frame(this, QStringLiteral("Yarış Kontrolü"));
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
-    Frame1->setBackColor(kPeach);
+    Frame1->setFont(ui::look::textFont());
+    Frame1->setBackColor(ui::look::peach);
     place(Frame1, 4680, 1440, 5175, 1095);
 
-    Line2 = new controls::Line(Frame1, 480, 840, 480, 1080, QColor(0x30, 0x30, 0x30), 2);
-    Line3 = new controls::Line(Frame1, 240, 1080, 720, 1080, QColor(0x30, 0x30, 0x30), 2);
+    const QColor lightStand(0x30, 0x30, 0x30);
+    Line2 = new controls::Line(Frame1, 480, 840, 480, 1080, lightStand, 2);
+    Line3 = new controls::Line(Frame1, 240, 1080, 720, 1080, lightStand, 2);
     // Stacked: red above amber above green; the highest visible one is seen.
-    Image5 = makeImage(Frame1, QStringLiteral("Image5"), picture("light_green"), 240, 360, 480, 480);
-    Image10 = makeImage(Frame1, QStringLiteral("Image10"), picture("light_amber"), 240, 360, 480, 480);
-    Image3 = makeImage(Frame1, QStringLiteral("Image3"), picture("light_red"), 240, 360, 480, 480);
+    Image5 = makeImage(Frame1, QStringLiteral("Image5"), Picture::LightGreen, 240, 360, 480, 480);
+    Image10 = makeImage(Frame1, QStringLiteral("Image10"), Picture::LightAmber, 240, 360, 480, 480);
+    Image3 = makeImage(Frame1, QStringLiteral("Image3"), Picture::LightRed, 240, 360, 480, 480);
 
     Command13 = makeButton(Frame1, QStringLiteral("Command13"), QStringLiteral("Yarışı Başlat!"), 1080, 240, 1935, 375,
-                           QStringLiteral("MS Sans Serif"));
+                           ui::look::systemFont(true));
     Command14 = makeButton(Frame1, QStringLiteral("Command14"), QStringLiteral("Yarışı Durdur!"), 1080, 600, 1935, 375,
-                           QStringLiteral("MS Sans Serif"));
+                           ui::look::systemFont(true));
     Command27 = makeButton(Frame1, QStringLiteral("Command27"), QStringLiteral("Yeni Yarış"), 3240, 360, 1815, 495);
 }
 
 void drag::buildTrack()
 {
-    Image11 = makeImage(this, QStringLiteral("Image11"), picture("drag_track"), 120, 2640, 9750, 3000);
-    Image2 = makeImage(this, QStringLiteral("Image2"), picture("drag_car_red"), 8160, 4680, 1695, 510);
-    Image1 = makeImage(this, QStringLiteral("Image1"), picture("drag_car_white"), 8160, 3600, 1710, 465);
+    Image11 = makeImage(this, QStringLiteral("Image11"), Picture::DragTrack, 120, 2640, 9750, 3000);
+    Image2 = makeImage(this, QStringLiteral("Image2"), Picture::DragCarRed, 8160, 4680, 1695, 510);
+    Image1 = makeImage(this, QStringLiteral("Image1"), Picture::DragCarWhite, 8160, 3600, 1710, 465);
     Image1->setLeft(kStartLeft);
     Image2->setLeft(kStartLeft);
 
-    const QFont nameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont nameFont = ui::look::textFont();
     Label2 = makeLabel(this, QStringLiteral("Label2"), {}, 3720, 5280, 6015, 375, nameFont, Qt::AlignRight);
     Label2->setForeColor(Qt::white);
     Label1 = makeLabel(this, QStringLiteral("Label1"), {}, 5040, 2760, 4695, 255, nameFont, Qt::AlignRight);
     Label1->setForeColor(Qt::white);
 
     lvButtons_H2 = makeButton(this, QStringLiteral("lvButtons_H2"), QStringLiteral("vvv Araç Menüsünü Kapat vvv"), 480,
-                              5280, 2895, 300, QStringLiteral("MS Sans Serif"));
+                              5280, 2895, 300, ui::look::systemFont(true));
     lvButtons_H1 = makeButton(this, QStringLiteral("lvButtons_H1"), QStringLiteral("vvv Araç Menüsünü Aç vvv"), 480,
-                              5280, 2895, 300, QStringLiteral("MS Sans Serif"));
+                              5280, 2895, 300, ui::look::systemFont(true));
 }
 
 std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
 {
-    const QFont frameFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont frameFont = ui::look::textFont();
     Frame3 = new controls::Frame(this, QStringLiteral("Drag Yarışması 1. Araç (Beyaz)"));
     Frame3->setObjectName(QStringLiteral("Frame3"));
     Frame2 = new controls::Frame(this, QStringLiteral("Drag Yarışması 2.Araç (Kırmızı)"));
     Frame2->setObjectName(QStringLiteral("Frame2"));
     for (controls::Frame* f : {Frame3, Frame2}) {
         f->setFont(frameFont);
-        f->setBackColor(kPeach);
+        f->setBackColor(ui::look::peach);
     }
     place(Frame3, 120, 5760, 4695, 3495);
     place(Frame2, 4920, 5760, 4935, 3495);
 
-    const QFont listFont = designFont(QStringLiteral("Georgia"), 9.75, true);
     cboCourses = workbench::makeCarList(Frame3, QStringLiteral("cboCourses"), {120, 360, 4335, 360});
     Combo1 = workbench::makeCarList(Frame2, QStringLiteral("Combo1"), {360, 360, 4335, 360});
 
@@ -260,38 +271,15 @@ std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
 
 workbench::ModifiedCar::Pairs drag::buildCarPairs(int car, controls::Frame* frame)
 {
-    // Where each car's controls go, in catalogue order.
-    const std::array<controls::Label**, 6> captions =
-        car == 0 ? std::array{&Label8, &Label14, &Label4[3], &Label15, &Label9, &Label16}
-                 : std::array{&Label13, &Label11, &Label4[5], &Label10, &Label12, &Label6};
-    const std::array<std::pair<controls::lvButtons_H**, controls::lvButtons_H**>, 6> buttons =
-        car == 0 ? std::array{std::pair{&Command1, &Command2},   std::pair{&Command4, &Command3},
-                              std::pair{&Command6, &Command5},   std::pair{&Command8, &Command7},
-                              std::pair{&Command10, &Command9},  std::pair{&Command12, &Command11}}
-                 : std::array{std::pair{&Command15, &Command16}, std::pair{&Command17, &Command18},
-                              std::pair{&Command19, &Command20}, std::pair{&Command21, &Command22},
-                              std::pair{&Command23, &Command24}, std::pair{&Command25, &Command26}};
-    const std::array<const char*, 6> captionNames =
-        car == 0 ? std::array{"Label8", "Label14", "Label4(3)", "Label15", "Label9", "Label16"}
-                 : std::array{"Label13", "Label11", "Label4(5)", "Label10", "Label12", "Label6"};
-    const QFont captionFont = designFont(QStringLiteral("Verdana"), 8.25, true);
+    // The gain holders come later: one set, beyond the window's edge, serves both cars.
+    const workbench::PairLook look = {
+        .buttonFont = ui::look::textFont(),
+        .buttons = ui::ButtonLook::Race,
+        .caption = {.font = ui::look::pairCaptionFont(), .align = Qt::AlignLeft | Qt::AlignVCenter},
+    };
     workbench::ModifiedCar::Pairs pairs;
-
-    for (std::size_t i = 0; i < 6; ++i) {
-        const PairRow& row = kCarPairs[car][i];
-        *captions[i] = makeLabel(frame, QLatin1String(captionNames[i]), workbench::ModificationCatalogue::at(i).gridCaption,
-                                 row.captionLeft, row.captionTop, 1935, 240, captionFont);
-        auto* add = makeButton(frame, QLatin1String(row.addName), QStringLiteral("+EKLE"), row.addLeft, kRowTop[i], 975, 495);
-        auto* remove = makeButton(frame, QLatin1String(row.removeName), QStringLiteral("-KALDIR"), row.removeLeft,
-                                  kRowTop[i], 975, 495);
-        remove->setEnabled(false);
-        *buttons[i].first = add;
-        *buttons[i].second = remove;
-        forms::on(add, &controls::lvButtons_H::Click, this, row.onAdd);
-        forms::on(remove, &controls::lvButtons_H::Click, this, row.onRemove);
-        pairs[i].add = add;
-        pairs[i].remove = remove;
-    }
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        pairs[i] = workbench::buildPair(*this, kCarPairs[static_cast<std::size_t>(car)][i], look, i, nullptr, frame);
     return pairs;
 }
 
@@ -317,12 +305,12 @@ void drag::buildHiddenControls()
         // Out of sight like the gains: only the program writes the working powers.
         auto* box = ui::makeValueHolder(this, QLatin1String(name), QStringLiteral("0"), {left, top, width, 405});
         box->setCentered(true);
-        box->setFont(designFont(QStringLiteral("Arial"), 12, true));
+        box->setFont(ui::look::displayFont());
         return box;
     };
     txtAGE = powerBox("txtAGE", 10680, 3960, 1455);
     Text2 = powerBox("Text2", 10320, 4920, 1335);
-    const QFont captionFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont captionFont = ui::look::textFont();
     Label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Aracın Standart Beygir Gücü:"), 10560, 3360,
                           2415, 255, captionFont);
     Label4[4] = makeLabel(this, QStringLiteral("Label4(4)"), QStringLiteral("2.Aracın Standart Beygir Gücü:"), 10080,

@@ -12,96 +12,66 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
+#include "workbench/shared/PairDesign.h"
+#include "ui/Look.h"
 
-using controls::colorRef;
-using controls::designFont;
 using ui::Twips;
 using K = karsilastir;
 
 namespace {
 
-const QColor kBackColor = colorRef(0xC0E0FF);
-const QString kCompareBadge = QStringLiteral(":/pictures/compare_badge.svg");
-const QString kPowerBadge = QStringLiteral(":/pictures/power_badge.svg");
+using workbench::element;
+using workbench::member;
+using Pair = workbench::PairDesign<K>;
+using LabelSlot = workbench::Slot<K, controls::Label>;
 
-// A caption control reached by name or by its place in the Label4 array.
-using LabelSlot = controls::Label*& (*)(K&);
-template <controls::Label* K::*Member>
-controls::Label*& slot(K& w)
-{
-    return w.*Member;
-}
-template <std::size_t Index>
-controls::Label*& label4(K& w)
-{
-    return w.Label4[Index];
-}
-
-// One modification pair of one car: its buttons in the car's frame, the caption above them, and
-// its label in the car's half of the results frame.
-struct PairDesign {
-    controls::lvButtons_H* K::*add;
-    const char* addName;
-    void (K::*onAdd)();
-    controls::lvButtons_H* K::*remove;
-    const char* removeName;
-    void (K::*onRemove)();
-    LabelSlot caption;
-    const char* captionName;
-    controls::Label* K::*applied;
-    const char* appliedName;
-    Twips appliedAt; // in Frame3
-    Qt::Alignment appliedAlign;
+// A control of one car with its design name.
+template <class Control>
+struct Named {
+    Control* K::*control;
+    const char* name;
 };
 
-// Everything of one car. Inside the car frames, car 2's controls lie `shift` twips further right
-// than car 1's; the results frame places each half on its own.
+// Everything of one car: its frame and what lies in it, its "Araç Değiştir" button below, and its
+// half of the results frame.
 struct SideDesign {
-    controls::Frame* K::*frame;
-    const char* frameName;
+    Named<controls::Frame> frame;
     const char* frameCaption;
     Twips frameAt;
-    double shift;
-    controls::ComboBox* K::*list;
-    const char* listName;
+    double shift; // how much further right than car 1's this car's controls lie within its frame
+    Named<controls::ComboBox> list;
     void (K::*onPick)();
-    data::DataControl* K::*data;
-    const char* dataName;
+    Named<data::DataControl> data;
     const char* table;
     void (K::*onReposition)();
     LabelSlot nameCaption;
     const char* nameCaptionName;
-    controls::TextBox* K::*name;
-    const char* nameName;
+    Named<controls::TextBox> name;
     LabelSlot standardCaption;
     const char* standardCaptionName;
-    controls::TextBox* K::*standard;
-    const char* standardName;
-    controls::Label* K::*heading;
-    const char* headingName;
-    std::array<PairDesign, workbench::ModificationCatalogue::size> pairs;
-    controls::lvButtons_H* K::*reset;
-    const char* resetName;
+    Named<controls::TextBox> standard;
+    Named<controls::Label> heading;
+    // Catalogue order, three rows of two; the applied labels lie in the results frame.
+    Pair pairs[workbench::ModificationCatalogue::size];
+    Named<controls::lvButtons_H> reset;
     double resetLeft;
     void (K::*onReset)();
     // Its half of the results frame.
-    controls::Label* K::*appliedHeading;
-    const char* appliedHeadingName;
+    Named<controls::Label> appliedHeading;
     const char* appliedHeadingCaption;
     double appliedHeadingLeft;
-    controls::Line* K::*divider;
-    const char* dividerName;
+    Named<controls::Line> divider;
     double dividerFrom;
     double dividerTo;
     LabelSlot resultCaption;
     const char* resultCaptionName;
     double resultCaptionLeft;
-    controls::TextBox* K::*result;
-    const char* resultName;
+    Named<controls::TextBox> result;
     Twips resultAt;
 };
 
@@ -109,65 +79,128 @@ constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
 
 const SideDesign kSides[] = {
-    {&K::Frame1, "Frame1", "Karşılaştırılacak 1. Araç ", {120, 1440, 4695, 5415}, 0,
-     &K::cboCourses, "cboCourses", &K::cboCourses_Click, &K::Data1, "Data1", "kayitlar", &K::Data1_Reposition,
-     label4<0>, "Label4(0)", &K::txtNAME, "txtNAME", label4<1>, "Label4(1)", &K::txtAGE, "txtAGE",
-     &K::Label3, "Label3",
-     {{
-         {&K::Command1, "Command1", &K::Command1_Click, &K::Command2, "Command2", &K::Command2_Click,
-          slot<&K::Label5>, "Label5", &K::Label16, "Label16", {240, 600, 1335, 255}, kTopLeft},
-         {&K::Command4, "Command4", &K::Command4_Click, &K::Command3, "Command3", &K::Command3_Click,
-          slot<&K::Label7>, "Label7", &K::Label17, "Label17", {1920, 600, 1455, 255}, kTopLeft},
-         {&K::Command6, "Command6", &K::Command6_Click, &K::Command5, "Command5", &K::Command5_Click,
-          label4<3>, "Label4(3)", &K::Label18, "Label18", {120, 840, 1695, 495}, kTopLeft},
-         {&K::Command8, "Command8", &K::Command8_Click, &K::Command7, "Command7", &K::Command7_Click,
-          slot<&K::Label8>, "Label8", &K::Label19, "Label19", {2160, 1080, 855, 255}, kTopLeft},
-         {&K::Command10, "Command10", &K::Command10_Click, &K::Command9, "Command9", &K::Command9_Click,
-          slot<&K::Label6>, "Label6", &K::Label20, "Label20", {3360, 1080, 1335, 255}, kTopLeft},
-         {&K::Command12, "Command12", &K::Command12_Click, &K::Command11, "Command11", &K::Command11_Click,
-          slot<&K::Label9>, "Label9", &K::Label21, "Label21", {3480, 480, 1095, 495}, kTopCentre},
-     }},
-     &K::lvButtons_H15, "lvButtons_H15", 840, &K::lvButtons_H15_Click,
-     &K::Label14, "Label14", "Araç 1'e Uygulanan işlemler:", 120, &K::Line3, "Line3", 120, 4560,
-     label4<6>, "Label4(6)", 120, &K::Text3, "Text3", {1920, 1560, 2655, 405}},
+    {.frame = {&K::Frame1, "Frame1"},
+     .frameCaption = "Karşılaştırılacak 1. Araç ",
+     .frameAt = {120, 1440, 4695, 5415},
+     .shift = 0,
+     .list = {&K::cboCourses, "cboCourses"},
+     .onPick = &K::cboCourses_Click,
+     .data = {&K::Data1, "Data1"},
+     .table = "kayitlar",
+     .onReposition = &K::Data1_Reposition,
+     .nameCaption = element<&K::Label4, 0>,
+     .nameCaptionName = "Label4(0)",
+     .name = {&K::txtNAME, "txtNAME"},
+     .standardCaption = element<&K::Label4, 1>,
+     .standardCaptionName = "Label4(1)",
+     .standard = {&K::txtAGE, "txtAGE"},
+     .heading = {&K::Label3, "Label3"},
+     .pairs = {
+         {.caption = {member<&K::Label5>, "Label5", {480, 2640, 1695, 255}},
+          .add = {&K::Command1, "Command1", &K::Command1_Click, {120, 2880, 975, 495}},
+          .remove = {&K::Command2, "Command2", &K::Command2_Click, {1200, 2880, 975, 495}},
+          .applied = {member<&K::Label16>, "Label16", {240, 600, 1335, 255}}},
+         {.caption = {member<&K::Label7>, "Label7", {2760, 2640, 1695, 255}},
+          .add = {&K::Command4, "Command4", &K::Command4_Click, {2400, 2880, 975, 495}},
+          .remove = {&K::Command3, "Command3", &K::Command3_Click, {3480, 2880, 975, 495}},
+          .applied = {member<&K::Label17>, "Label17", {1920, 600, 1455, 255}}},
+         {.caption = {element<&K::Label4, 3>, "Label4(3)", {240, 3480, 1935, 255}},
+          .add = {&K::Command6, "Command6", &K::Command6_Click, {120, 3840, 975, 495}},
+          .remove = {&K::Command5, "Command5", &K::Command5_Click, {1200, 3840, 975, 495}},
+          .applied = {member<&K::Label18>, "Label18", {120, 840, 1695, 495}}},
+         {.caption = {member<&K::Label8>, "Label8", {2880, 3480, 1575, 255}},
+          .add = {&K::Command8, "Command8", &K::Command8_Click, {2400, 3840, 975, 495}},
+          .remove = {&K::Command7, "Command7", &K::Command7_Click, {3480, 3840, 975, 495}},
+          .applied = {member<&K::Label19>, "Label19", {2160, 1080, 855, 255}}},
+         {.caption = {member<&K::Label6>, "Label6", {600, 4440, 1575, 255}},
+          .add = {&K::Command10, "Command10", &K::Command10_Click, {120, 4800, 975, 495}},
+          .remove = {&K::Command9, "Command9", &K::Command9_Click, {1200, 4800, 975, 495}},
+          .applied = {member<&K::Label20>, "Label20", {3360, 1080, 1335, 255}}},
+         {.caption = {member<&K::Label9>, "Label9", {2520, 4440, 1935, 255}},
+          .add = {&K::Command12, "Command12", &K::Command12_Click, {2400, 4800, 975, 495}},
+          .remove = {&K::Command11, "Command11", &K::Command11_Click, {3480, 4800, 975, 495}},
+          .applied = {member<&K::Label21>, "Label21", {3480, 480, 1095, 495}, kTopCentre}},
+     },
+     .reset = {&K::lvButtons_H15, "lvButtons_H15"},
+     .resetLeft = 840,
+     .onReset = &K::lvButtons_H15_Click,
+     .appliedHeading = {&K::Label14, "Label14"},
+     .appliedHeadingCaption = "Araç 1'e Uygulanan işlemler:",
+     .appliedHeadingLeft = 120,
+     .divider = {&K::Line3, "Line3"},
+     .dividerFrom = 120,
+     .dividerTo = 4560,
+     .resultCaption = element<&K::Label4, 6>,
+     .resultCaptionName = "Label4(6)",
+     .resultCaptionLeft = 120,
+     .result = {&K::Text3, "Text3"},
+     .resultAt = {1920, 1560, 2655, 405}},
 
-    {&K::Frame2, "Frame2", "Karşılaştırılacak 2. Araç ", {5040, 1440, 4935, 5415}, 240,
-     &K::Combo1, "Combo1", &K::Combo1_Click, &K::Data2, "Data2", "kayitlar2", &K::Data2_Reposition,
-     label4<2>, "Label4(2)", &K::Text1, "Text1", label4<4>, "Label4(4)", &K::Text2, "Text2",
-     &K::Label1, "Label1",
-     {{
-         {&K::Command15, "Command15", &K::Command15_Click, &K::Command16, "Command16", &K::Command16_Click,
-          slot<&K::Label13>, "Label13", &K::Label22, "Label22", {4920, 600, 1335, 255}, kTopLeft},
-         {&K::Command17, "Command17", &K::Command17_Click, &K::Command18, "Command18", &K::Command18_Click,
-          slot<&K::Label11>, "Label11", &K::Label23, "Label23", {6600, 600, 1455, 255}, kTopLeft},
-         {&K::Command19, "Command19", &K::Command19_Click, &K::Command20, "Command20", &K::Command20_Click,
-          label4<5>, "Label4(5)", &K::Label24, "Label24", {4800, 960, 1695, 495}, kTopLeft},
-         {&K::Command21, "Command21", &K::Command21_Click, &K::Command22, "Command22", &K::Command22_Click,
-          slot<&K::Label10>, "Label10", &K::Label25, "Label25", {6840, 1080, 855, 255}, kTopLeft},
-         {&K::Command23, "Command23", &K::Command23_Click, &K::Command24, "Command24", &K::Command24_Click,
-          slot<&K::Label12>, "Label12", &K::Label26, "Label26", {8160, 1080, 1335, 255}, kTopLeft},
-         {&K::Command25, "Command25", &K::Command25_Click, &K::Command26, "Command26", &K::Command26_Click,
-          slot<&K::Label2>, "Label2", &K::Label27, "Label27", {8280, 480, 1095, 495}, kTopCentre},
-     }},
-     &K::lvButtons_H16, "lvButtons_H16", 6120, &K::lvButtons_H16_Click,
-     &K::Label15, "Label15", "Araç 2'ye Uygulanan işlemler:", 4920, &K::Line4, "Line4", 4800, 9600,
-     label4<7>, "Label4(7)", 4800, &K::Text4, "Text4", {6600, 1560, 3015, 405}},
+    {.frame = {&K::Frame2, "Frame2"},
+     .frameCaption = "Karşılaştırılacak 2. Araç ",
+     .frameAt = {5040, 1440, 4935, 5415},
+     .shift = 240,
+     .list = {&K::Combo1, "Combo1"},
+     .onPick = &K::Combo1_Click,
+     .data = {&K::Data2, "Data2"},
+     .table = "kayitlar2",
+     .onReposition = &K::Data2_Reposition,
+     .nameCaption = element<&K::Label4, 2>,
+     .nameCaptionName = "Label4(2)",
+     .name = {&K::Text1, "Text1"},
+     .standardCaption = element<&K::Label4, 4>,
+     .standardCaptionName = "Label4(4)",
+     .standard = {&K::Text2, "Text2"},
+     .heading = {&K::Label1, "Label1"},
+     .pairs = {
+         {.caption = {member<&K::Label13>, "Label13", {720, 2640, 1695, 255}},
+          .add = {&K::Command15, "Command15", &K::Command15_Click, {360, 2880, 975, 495}},
+          .remove = {&K::Command16, "Command16", &K::Command16_Click, {1440, 2880, 975, 495}},
+          .applied = {member<&K::Label22>, "Label22", {4920, 600, 1335, 255}}},
+         {.caption = {member<&K::Label11>, "Label11", {3000, 2640, 1695, 255}},
+          .add = {&K::Command17, "Command17", &K::Command17_Click, {2640, 2880, 975, 495}},
+          .remove = {&K::Command18, "Command18", &K::Command18_Click, {3720, 2880, 975, 495}},
+          .applied = {member<&K::Label23>, "Label23", {6600, 600, 1455, 255}}},
+         {.caption = {element<&K::Label4, 5>, "Label4(5)", {480, 3480, 1935, 255}},
+          .add = {&K::Command19, "Command19", &K::Command19_Click, {360, 3840, 975, 495}},
+          .remove = {&K::Command20, "Command20", &K::Command20_Click, {1440, 3840, 975, 495}},
+          .applied = {member<&K::Label24>, "Label24", {4800, 960, 1695, 495}}},
+         {.caption = {member<&K::Label10>, "Label10", {3120, 3480, 1575, 255}},
+          .add = {&K::Command21, "Command21", &K::Command21_Click, {2640, 3840, 975, 495}},
+          .remove = {&K::Command22, "Command22", &K::Command22_Click, {3720, 3840, 975, 495}},
+          .applied = {member<&K::Label25>, "Label25", {6840, 1080, 855, 255}}},
+         {.caption = {member<&K::Label12>, "Label12", {840, 4440, 1575, 255}},
+          .add = {&K::Command23, "Command23", &K::Command23_Click, {360, 4800, 975, 495}},
+          .remove = {&K::Command24, "Command24", &K::Command24_Click, {1440, 4800, 975, 495}},
+          .applied = {member<&K::Label26>, "Label26", {8160, 1080, 1335, 255}}},
+         {.caption = {member<&K::Label2>, "Label2", {2760, 4440, 1935, 255}},
+          .add = {&K::Command25, "Command25", &K::Command25_Click, {2640, 4800, 975, 495}},
+          .remove = {&K::Command26, "Command26", &K::Command26_Click, {3720, 4800, 975, 495}},
+          .applied = {member<&K::Label27>, "Label27", {8280, 480, 1095, 495}, kTopCentre}},
+     },
+     .reset = {&K::lvButtons_H16, "lvButtons_H16"},
+     .resetLeft = 6120,
+     .onReset = &K::lvButtons_H16_Click,
+     .appliedHeading = {&K::Label15, "Label15"},
+     .appliedHeadingCaption = "Araç 2'ye Uygulanan işlemler:",
+     .appliedHeadingLeft = 4920,
+     .divider = {&K::Line4, "Line4"},
+     .dividerFrom = 4800,
+     .dividerTo = 9600,
+     .resultCaption = element<&K::Label4, 7>,
+     .resultCaptionName = "Label4(7)",
+     .resultCaptionLeft = 4800,
+     .result = {&K::Text4, "Text4"},
+     .resultAt = {6600, 1560, 3015, 405}},
 };
 
-// The pair grid of a car frame (car 1's Lefts): three rows of two pairs, catalogue order row by
-// row, each modification's caption above its pair.
-const double kAddLeft[] = {120, 2400};
-const double kRemoveLeft[] = {1200, 3480};
-const double kRowTop[] = {2880, 3840, 4800};
-const QPointF kCaptionAt[] = {{480, 2640}, {2760, 2640}, {240, 3480}, {2880, 3480}, {600, 4440}, {2520, 4440}};
-
-QFont captionFont() { return designFont(QStringLiteral("Georgia"), 9, true); }
+QFont captionFont() { return ui::look::captionFont(); }
 
 controls::Label* makeCaption(QWidget* parent, const char* name, const char* caption, Twips at,
                              Qt::Alignment align = kTopLeft)
 {
     controls::Label* label = ui::makeCaption(parent, name, QString::fromUtf8(caption), at, captionFont(), align);
-    label->setForeColor(QColor(0x11, 0x11, 0x11));
+    label->setForeColor(ui::look::darkText);
     return label;
 }
 
@@ -175,8 +208,8 @@ controls::Frame* makeFrame(QWidget* parent, const char* name, const char* captio
 {
     auto* frame = new controls::Frame(parent, QString::fromUtf8(caption));
     frame->setObjectName(QString::fromUtf8(name));
-    frame->setFont(designFont(QStringLiteral("Georgia"), 8.25, true));
-    frame->setBackColor(kBackColor);
+    frame->setFont(ui::look::textFont());
+    frame->setBackColor(ui::look::peach);
     forms::place(frame, at.left, at.top, at.width, at.height);
     return frame;
 }
@@ -187,10 +220,10 @@ void buildHead(K& w)
     w.Picture3 = banner.box;
     w.Image1 = banner.picture;
 
-    w.Image4 = new controls::Image(&w, kCompareBadge);
+    w.Image4 = new controls::Image(&w, resources::path(resources::Picture::CompareBadge));
     w.Image4->setObjectName(QStringLiteral("Image4"));
     forms::place(w.Image4, 8040, 120, 1500, 435);
-    w.Image5 = new controls::Image(&w, kPowerBadge);
+    w.Image5 = new controls::Image(&w, resources::path(resources::Picture::PowerBadge));
     w.Image5->setObjectName(QStringLiteral("Image5"));
     forms::place(w.Image5, 8040, 720, 1695, 420);
 
@@ -211,73 +244,56 @@ void buildGainHolders(K& w)
 
 workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
 {
-    controls::Frame* frame = w.*side.frame = makeFrame(&w, side.frameName, side.frameCaption, side.frameAt);
+    controls::Frame* frame = w.*side.frame.control = makeFrame(&w, side.frame.name, side.frameCaption, side.frameAt);
     const double x = side.shift;
 
-    w.*side.list = workbench::makeCarList(frame, side.listName, {120 + x, 360, 4335, 360});
+    w.*side.list.control = workbench::makeCarList(frame, side.list.name, {120 + x, 360, 4335, 360});
     side.nameCaption(w) = makeCaption(frame, side.nameCaptionName, "Modifiye Uygulanacak Araç", {120 + x, 840, 5175, 375});
-    w.*side.name = ui::makeDisplayBox(frame, side.nameName, {120 + x, 1080, 4335, 405});
+    w.*side.name.control = ui::makeDisplayBox(frame, side.name.name, {120 + x, 1080, 4335, 405});
     side.standardCaption(w) = makeCaption(frame, side.standardCaptionName, "Aracın Standart Beygir Gücü:",
                                           {120 + x, 1560, 3015, 375}, kTopCentre);
-    w.*side.standard = ui::makeDisplayBox(frame, side.standardName, {120 + x, 1800, 4335, 405});
-    w.*side.heading = makeCaption(frame, side.headingName, "Uygulanacak İşlemler Listesi:", {960 + x, 2280, 3015, 255});
+    w.*side.standard.control = ui::makeDisplayBox(frame, side.standard.name, {120 + x, 1800, 4335, 405});
+    w.*side.heading.control =
+        makeCaption(frame, side.heading.name, "Uygulanacak İşlemler Listesi:", {960 + x, 2280, 3015, 255});
 
-    const Twips resultAt = side.resultAt;
-    w.*side.result = ui::makeDisplayBox(w.Frame3, side.resultName, resultAt);
+    w.*side.result.control = ui::makeDisplayBox(w.Frame3, side.result.name, side.resultAt);
     side.resultCaption(w) = makeCaption(w.Frame3, side.resultCaptionName, " Modifiye Sonrası Beygir Gücü:",
                                         {side.resultCaptionLeft, 1560, 1815, 495}, kTopCentre);
-    w.*side.appliedHeading = makeCaption(w.Frame3, side.appliedHeadingName, side.appliedHeadingCaption,
-                                         {side.appliedHeadingLeft, 240, 3135, 255});
-    w.*side.divider = new controls::Line(w.Frame3, side.dividerFrom, 1440, side.dividerTo, 1440, Qt::white, 3);
-    (w.*side.divider)->setObjectName(QString::fromUtf8(side.dividerName));
+    w.*side.appliedHeading.control = makeCaption(w.Frame3, side.appliedHeading.name, side.appliedHeadingCaption,
+                                                 {side.appliedHeadingLeft, 240, 3135, 255});
+    auto* divider = w.*side.divider.control =
+        new controls::Line(w.Frame3, side.dividerFrom, 1440, side.dividerTo, 1440, Qt::white, 3);
+    divider->setObjectName(QString::fromUtf8(side.divider.name));
 
+    const workbench::PairLook look = {
+        .buttonFont = ui::look::captionFont(),
+        .caption = {.font = ui::look::pairCaptionFont(), .align = kTopLeft},
+        .applied = {.font = ui::look::systemFont(true), .align = kTopLeft, .colour = QColor(0x40, 0x40, 0x40)},
+    };
     workbench::ModifiedCar::Pairs pairs;
-    const QFont buttonFont = designFont(QStringLiteral("Georgia"), 9, true);
-    for (std::size_t i = 0; i < side.pairs.size(); ++i) {
-        const PairDesign& row = side.pairs[i];
-        const workbench::Modification& modification = workbench::ModificationCatalogue::at(i);
-        const std::size_t column = i % 2;
-        const double top = kRowTop[i / 2];
-        const double captionLeft = kCaptionAt[i].x() + x;
-        row.caption(w) = ui::makeCaption(frame, row.captionName, modification.gridCaption,
-                                                {captionLeft, kCaptionAt[i].y(), kRemoveLeft[column] + x + 975 - captionLeft, 255},
-                                                designFont(QStringLiteral("Verdana"), 8.25, true));
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        pairs[i] = workbench::buildPair(w, side.pairs[i], look, i, w.*kHolders[i], frame, w.Frame3);
 
-        auto* add = w.*row.add = ui::makePushButton(frame, row.addName, QStringLiteral("+EKLE"),
-                                                           {kAddLeft[column] + x, top, 975, 495}, buttonFont);
-        auto* remove = w.*row.remove = ui::makePushButton(frame, row.removeName, QStringLiteral("-KALDIR"),
-                                                                 {kRemoveLeft[column] + x, top, 975, 495}, buttonFont);
-        remove->setEnabled(false);
-        forms::on(add, &controls::lvButtons_H::Click, &w, row.onAdd);
-        forms::on(remove, &controls::lvButtons_H::Click, &w, row.onRemove);
+    w.*side.reset.control = ui::makePushButton(&w, side.reset.name, QStringLiteral("Araç Değiştir"),
+                                               {side.resetLeft, 6960, 3135, 375}, ui::look::navigationFont());
+    forms::on(w.*side.reset.control, &controls::lvButtons_H::Click, &w, side.onReset);
 
-        auto* applied = w.*row.applied = ui::makeCaption(w.Frame3, row.appliedName, modification.appliedCaption,
-                                                                row.appliedAt, designFont(QStringLiteral("MS Sans Serif"), 8.25, true),
-                                                                row.appliedAlign);
-        applied->setForeColor(colorRef(0x404040));
-        applied->setVisible(false);
-        pairs[i] = {add, remove, w.*kHolders[i], applied};
-    }
-
-    w.*side.reset = ui::makePushButton(&w, side.resetName, QStringLiteral("Araç Değiştir"),
-                                              {side.resetLeft, 6960, 3135, 375},
-                                              designFont(QStringLiteral("Georgia"), 10, true));
-    forms::on(w.*side.reset, &controls::lvButtons_H::Click, &w, side.onReset);
-
-    auto* control = w.*side.data = new data::DataControl(&w);
-    control->setObjectName(QString::fromUtf8(side.dataName));
+    auto* control = w.*side.data.control = new data::DataControl(&w);
+    control->setObjectName(QString::fromUtf8(side.data.name));
     control->setDatabaseName(workbench::CarDatabase::fileName());
     control->setRecordSource(QString::fromUtf8(side.table));
-    forms::on(w.*side.list, &controls::ComboBox::Click, &w, side.onPick);
+    forms::on(w.*side.list.control, &controls::ComboBox::Click, &w, side.onPick);
     forms::on(control, &data::DataControl::Reposition, &w, side.onReposition);
 
     // A record move puts the standard power into the result box too: modifications start there.
-    workbench::CarList carList(w.*side.list, control, QString::fromUtf8(side.table),
-                               {workbench::showIn(QStringLiteral("beygir"), w.*side.standard),
-                                workbench::showIn(QStringLiteral("arac"), w.*side.name),
-                                workbench::showIn(QStringLiteral("beygir"), w.*side.result)});
-    return workbench::ModifiedCar(std::move(carList), w.*side.result, pairs,
-                                  {w.*side.standard, w.*side.result, w.*side.name});
+    controls::TextBox* standard = w.*side.standard.control;
+    controls::TextBox* name = w.*side.name.control;
+    controls::TextBox* result = w.*side.result.control;
+    workbench::CarList carList(w.*side.list.control, control, QString::fromUtf8(side.table),
+                               {workbench::showIn(QStringLiteral("beygir"), standard),
+                                workbench::showIn(QStringLiteral("arac"), name),
+                                workbench::showIn(QStringLiteral("beygir"), result)});
+    return workbench::ModifiedCar(std::move(carList), result, pairs, {standard, result, name});
 }
 
 } // namespace
@@ -287,7 +303,7 @@ karsilastir::karsilastir()
     designWindow(QStringLiteral("karsilastir"), QStringLiteral(" {{ Zenvortali Versiyon 2.0 }}"), 10080, 9780);
     resources::applyWindowLook(this);
     QPalette back = palette();
-    back.setColor(QPalette::Window, kBackColor);
+    back.setColor(QPalette::Window, ui::look::peach);
     setPalette(back);
     setAutoFillBackground(true);
 

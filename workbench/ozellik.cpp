@@ -10,18 +10,16 @@
 #include "platform/data/DataControl.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
+#include "resources/Pictures.h"
 #include "resources/Resources.h"
 #include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "workbench/shared/CarControls.h"
+#include "ui/Look.h"
 
-using controls::designFont;
 using O = ozellik;
 
 namespace {
-
-const QString kBackground = QStringLiteral(":/pictures/figures_background.svg");
-const QString kSpecBadge = QStringLiteral(":/pictures/figures_badge.svg");
 
 // One car's column: its list, its database control and table, and the Left of its boxes.
 struct ColumnDesign {
@@ -80,13 +78,13 @@ ozellik::ozellik()
 
     auto* background = new controls::PictureBox(this, QColor(0x1C, 0x22, 0x2E));
     background->setObjectName(QStringLiteral("picBackground"));
-    background->setPicture(kBackground);
+    background->setPicture(resources::path(resources::Picture::FiguresBackground));
     background->setGeometry(rect());
 
     const ui::Banner banner = ui::makeBanner(this, 360, 120);
     Picture3 = banner.box;
     Image1 = banner.picture;
-    Image2 = new controls::Image(this, kSpecBadge);
+    Image2 = new controls::Image(this, resources::path(resources::Picture::FiguresBadge));
     Image2->setObjectName(QStringLiteral("Image2"));
     forms::place(Image2, 7800, 120, 1530, 975);
 
@@ -96,7 +94,7 @@ ozellik::ozellik()
         frameLines[i]->setObjectName(QStringLiteral("Line%1").arg(i + 1));
     }
 
-    const QFont captionFont = designFont(QStringLiteral("Georgia"), 8.25, true);
+    const QFont captionFont = ui::look::textFont();
     for (std::size_t car = 0; car < cars_.size(); ++car) {
         const ColumnDesign& column = kColumns[car];
         controls::ComboBox* list = this->*column.list =

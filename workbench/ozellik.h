@@ -33,34 +33,34 @@ public:
     void Data1_Reposition();
     void Data2_Reposition();
 
-    controls::PictureBox* Picture3;
-    controls::Image* Image1;
-    controls::Image* Image2;
+    controls::PictureBox* Picture3 = nullptr;
+    controls::Image* Image1 = nullptr;
+    controls::Image* Image2 = nullptr;
     // The frame around the two columns: a rectangle split down the middle.
-    std::array<controls::Line*, 5> frameLines;
+    std::array<controls::Line*, 5> frameLines{};
 
-    controls::ComboBox* cboCourses;
-    controls::ComboBox* Combo1;
+    controls::ComboBox* cboCourses = nullptr;
+    controls::ComboBox* Combo1 = nullptr;
     // The row captions: 1 to 6 over car 1's boxes, 0 and 7 to 11 over car 2's.
-    std::array<controls::Label*, 12> Label4;
+    std::array<controls::Label*, 12> Label4{};
 
     // Car 1's column, top to bottom.
-    controls::TextBox* txtAGE;
-    controls::TextBox* Text1;
-    controls::TextBox* Text3;
-    controls::TextBox* Text4;
-    controls::TextBox* Text5;
-    controls::TextBox* Text6;
+    controls::TextBox* txtAGE = nullptr;
+    controls::TextBox* Text1 = nullptr;
+    controls::TextBox* Text3 = nullptr;
+    controls::TextBox* Text4 = nullptr;
+    controls::TextBox* Text5 = nullptr;
+    controls::TextBox* Text6 = nullptr;
     // Car 2's column, top to bottom.
-    controls::TextBox* Text2;
-    controls::TextBox* Text7;
-    controls::TextBox* Text8;
-    controls::TextBox* Text9;
-    controls::TextBox* Text10;
-    controls::TextBox* Text11;
+    controls::TextBox* Text2 = nullptr;
+    controls::TextBox* Text7 = nullptr;
+    controls::TextBox* Text8 = nullptr;
+    controls::TextBox* Text9 = nullptr;
+    controls::TextBox* Text10 = nullptr;
+    controls::TextBox* Text11 = nullptr;
 
-    data::DataControl* Data1;
-    data::DataControl* Data2;
+    data::DataControl* Data1 = nullptr;
+    data::DataControl* Data2 = nullptr;
 
 protected:
     void Form_Load() override;
