@@ -48,11 +48,11 @@ void clsBitmap::GetRGB(int32_t lngColour, Int16* intRed, Int16* intGreen, Int16*
     else if (lngColour > 0xFFFFFF || lngColour < -0xFFFFFF)
         return;
     if (intRed)
-        *intRed = static_cast<int16_t>(lngColour & 0xFF);
+        *intRed = lngColour & 0xFF;
     if (intGreen)
-        *intGreen = static_cast<int16_t>(lngColour >> 8 & 0xFF);
+        *intGreen = lngColour >> 8 & 0xFF;
     if (intBlue)
-        *intBlue = static_cast<int16_t>(lngColour >> 16 & 0xFF);
+        *intBlue = lngColour >> 16 & 0xFF;
 }
 
 void clsBitmap::Gradient(int32_t lngStartCol, int32_t lngFinishCol, Int16 intLeft, Int16 intTop, Int16 intWidth,

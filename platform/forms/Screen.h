@@ -12,7 +12,7 @@ public:
     static double Width();  // twips
     static double Height(); // twips
 
-    // Whole pixels from twips, halves to even.
+    // Whole pixels from twips, halves to even; held within the int range (NaN gives 0).
     static int toPixelsX(double twips);
     static int toPixelsY(double twips);
     static double toTwipsX(int pixels) { return pixels * TwipsPerPixelX(); }

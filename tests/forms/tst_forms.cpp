@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <QTest>
 
+#include <limits>
+
 namespace {
 int loadsOfA = 0;
 int unloadsOfA = 0;
@@ -197,6 +199,35 @@ private slots:
         QWidget child(&parent);
         forms::place(&child, 120, 1200, 6975, 4935);
         QCOMPARE(child.geometry(), QRect(8, 80, 465, 329));
+    }
+
+    void pixelsFromTwipsAtTheEdges_data()
+    {
+        constexpr int lowest = std::numeric_limits<int>::min();
+        constexpr int highest = std::numeric_limits<int>::max();
+        constexpr double infinity = std::numeric_limits<double>::infinity();
+        QTest::addColumn<double>("twips");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("-0.5 px") << -7.5 << 0;
+        QTest::newRow("highest") << highest * 15.0 << highest;
+        QTest::newRow("highest - 0.5 px: halves to even") << (highest - 0.5) * 15.0 << highest - 1;
+        QTest::newRow("highest + 0.5 px") << (highest + 0.5) * 15.0 << highest;
+        QTest::newRow("highest + 1 px") << (highest + 1.0) * 15.0 << highest;
+        QTest::newRow("lowest") << lowest * 15.0 << lowest;
+        QTest::newRow("lowest - 1 px") << (lowest - 1.0) * 15.0 << lowest;
+        QTest::newRow("a car 3.3e10 twips past the line") << -3.3e10 << lowest;
+        QTest::newRow("1e308") << 1e308 << highest;
+        QTest::newRow("-1e308") << -1e308 << lowest;
+        QTest::newRow("infinity") << infinity << highest;
+        QTest::newRow("-infinity") << -infinity << lowest;
+        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 0;
+    }
+    void pixelsFromTwipsAtTheEdges()
+    {
+        QFETCH(double, twips);
+        QFETCH(int, pixels);
+        QCOMPARE(forms::Screen::toPixelsX(twips), pixels);
+        QCOMPARE(forms::Screen::toPixelsY(twips), pixels);
     }
 };
 

@@ -14,13 +14,17 @@ namespace testing {
 // The scroller of a run that has not drawn a frame yet.
 inline void forgetScroller() { frmAboutScreen::scroller() = CreditsScroller{}; }
 
-// Opens the about screen from the main window's button. Its timer is then stopped, so that the
-// test draws every frame itself, from a scroller that has drawn nothing yet.
+// Opens the about screen from the main window's button, with its frames left to the test, from a
+// scroller that has drawn nothing yet. The window is loaded and its timer stopped before any event
+// is processed: opening waits until the window is on screen, and a running 1 ms timer would draw
+// frames meanwhile, from what an earlier test left and with the test's clock.
 inline frmAboutScreen& openAboutScreen()
 {
-    frmAboutScreen& w = openFromMainWindow<frmAboutScreen>(&ana::lvButtons_H6);
-    w.timText->setEnabled(false);
+    forms::instance<frmAboutScreen>().timText->setEnabled(false);
     forgetScroller();
+    frmAboutScreen& w = openFromMainWindow<frmAboutScreen>(&ana::lvButtons_H6);
+    if (w.timText->Enabled())
+        qFatal("opening the about screen started its timer again");
     return w;
 }
 

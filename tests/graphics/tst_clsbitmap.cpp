@@ -59,6 +59,8 @@ private slots:
     void setBitmapReplacesTheImage();
     void setBitmapWithANegativeSize_data();
     void setBitmapWithANegativeSize();
+    void setBitmapChecksWideArguments_data();
+    void setBitmapChecksWideArguments();
     void createMemoryBitmapBuildsAFilledImage();
     void rectToPixels_data();
     void rectToPixels();
@@ -179,6 +181,30 @@ void TestClsBitmap::setBitmapWithANegativeSize()
         QCOMPARE(pixelsOf(b).size(), QSize(3, 2));
     }
     QCOMPARE(counts(), before);
+}
+
+void TestClsBitmap::setBitmapChecksWideArguments_data()
+{
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("error");
+    QTest::newRow("32767 high") << 32767 << 1 << 0;
+    QTest::newRow("40000 high") << 40000 << 100 << vb::err::Overflow; // not an empty image -25536 high
+    QTest::newRow("-32768 wide") << 1 << -32768 << 0;
+    QTest::newRow("-32769 wide") << 1 << -32769 << vb::err::Overflow;
+}
+
+// A 32-bit value passed for a 16-bit size is checked on the way in, not cut to 16 bits.
+void TestClsBitmap::setBitmapChecksWideArguments()
+{
+    QFETCH(int, height);
+    QFETCH(int, width);
+    QFETCH(int, error);
+    clsBitmap b;
+    b.SetBitmap(10, 10, 0);
+    QCOMPARE(errorOf([&] { b.SetBitmap(height, width, 0xFF); }), error);
+    QCOMPARE(b.Height().value(), error ? 10 : height);
+    QCOMPARE(b.Width().value(), error ? 10 : std::max(width, 0));
 }
 
 void TestClsBitmap::createMemoryBitmapBuildsAFilledImage()
@@ -340,6 +366,7 @@ void TestClsBitmap::sixteenBitOverflow_data()
     using F = std::function<void(clsBitmap&)>;
     QTest::newRow("DrawRect left + width") << F([](clsBitmap& b) { b.DrawRect(0xFF, 0, 32000, 10, 1000); });
     QTest::newRow("DrawRect top + height") << F([](clsBitmap& b) { b.DrawRect(0xFF, 32000, 0, 1000, 10); });
+    QTest::newRow("DrawRect width of 40000") << F([](clsBitmap& b) { b.DrawRect(0xFF, 0, 0, 10, 40000); });
     QTest::newRow("Width of a moved image") << F([](clsBitmap& b) {
         clsBitmapInternals::image(b).left = -32768;
         clsBitmapInternals::image(b).right = 100;

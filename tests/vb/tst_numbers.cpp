@@ -6,6 +6,10 @@
 #include <QLocale>
 #include <QTest>
 
+#include <functional>
+#include <limits>
+#include <type_traits>
+
 using namespace vb;
 
 namespace {
@@ -18,6 +22,20 @@ int errorNumberOf(const std::function<void()>& f)
     }
     return 0;
 }
+
+// Converts a whole number of any type to the 16-bit type the way an argument is passed: implicitly.
+template <class T>
+std::function<int()> passed(T value)
+{
+    return [value] {
+        const Int16 converted = value;
+        return int(converted);
+    };
+}
+
+// A fraction, a truth value or a character is not taken where a 16-bit number is: CInt says how.
+static_assert(!std::is_convertible_v<double, Int16> && !std::is_convertible_v<float, Int16>);
+static_assert(!std::is_convertible_v<bool, Int16> && !std::is_convertible_v<char, Int16>);
 
 // Runs with the given locale as the user's, then puts the previous one back.
 struct LocaleScope {
@@ -172,6 +190,40 @@ private slots:
         QFETCH(double, rounded);
         QCOMPARE(roundHalfEven(value), rounded);
         QCOMPARE(int(CInt(value)), int(rounded));
+    }
+
+    void sixteenBitsFromAnyWholeNumber_data()
+    {
+        QTest::addColumn<std::function<int()>>("convert");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<int>("error");
+        QTest::newRow("int 32767") << passed(32767) << 32767 << 0;
+        QTest::newRow("int 32768") << passed(32768) << 0 << err::Overflow;
+        QTest::newRow("int -32768") << passed(-32768) << -32768 << 0;
+        QTest::newRow("int -32769") << passed(-32769) << 0 << err::Overflow;
+        QTest::newRow("int 40000") << passed(40000) << 0 << err::Overflow; // not -25536
+        QTest::newRow("long 2^31") << passed(2147483648L) << 0 << err::Overflow;
+        QTest::newRow("long long 2^16 - 1") << passed(65535LL) << 0 << err::Overflow;
+        QTest::newRow("long long -2^63") << passed(std::numeric_limits<long long>::min()) << 0 << err::Overflow;
+        QTest::newRow("unsigned 32767") << passed(32767u) << 32767 << 0;
+        QTest::newRow("unsigned 32768") << passed(32768u) << 0 << err::Overflow;
+        QTest::newRow("unsigned 2^32 - 1") << passed(4294967295u) << 0 << err::Overflow; // not -1
+        QTest::newRow("unsigned long long 2^64 - 1") << passed(~0ULL) << 0 << err::Overflow;
+        QTest::newRow("uint16_t 32767") << passed(uint16_t{32767}) << 32767 << 0;
+        QTest::newRow("uint16_t 32768") << passed(uint16_t{32768}) << 0 << err::Overflow;
+        QTest::newRow("uint16_t 65535") << passed(uint16_t{65535}) << 0 << err::Overflow;
+        QTest::newRow("int16_t -32768") << passed(int16_t{-32768}) << -32768 << 0;
+        QTest::newRow("int8_t -128") << passed(int8_t{-128}) << -128 << 0;
+        QTest::newRow("uint8_t 255") << passed(uint8_t{255}) << 255 << 0;
+    }
+    void sixteenBitsFromAnyWholeNumber()
+    {
+        QFETCH(std::function<int()>, convert);
+        QFETCH(int, value);
+        QFETCH(int, error);
+        int converted = 0;
+        QCOMPARE(errorNumberOf([&] { converted = convert(); }), error);
+        QCOMPARE(converted, value);
     }
 
     void sixteenBitOverflow()

@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <limits>
+
 using testing::Car;
 using testing::CarDatabaseFixture;
 
@@ -77,9 +79,9 @@ int raceToTheEnd(drag& w, int limit = 1000)
 
 const QList<Car> whiteCars = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Yüz On İki"), 112},
                               {QStringLiteral("Sıfır"), 0},     {QStringLiteral("Roket"), 8000},
-                              {QStringLiteral("Bozuk"), std::nullopt}};
+                              {QStringLiteral("Bozuk"), std::nullopt}, {QStringLiteral("Dev"), 1e12}};
 const QList<Car> redCars = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Doksan Dokuz"), 99},
-                            {QStringLiteral("Roket"), 8000}};
+                            {QStringLiteral("Roket"), 8000}, {QStringLiteral("Sınırsız"), 1e308}};
 
 } // namespace
 
@@ -239,6 +241,15 @@ private slots:
         QTest::newRow("100 vs 99: car 2 exactly on the line") << "Yüzlük" << "Doksan Dokuz" << 80 << 160.f << 240.f
                                                               << "Doksan Dokuz";
         QTest::newRow("112 vs 100: car 1 in step 71") << "Yüz On İki" << "Yüzlük" << 71 << 208.f << 1060.f << "Yüz On İki";
+        // Powers that put a car billions of pixels (or infinitely far) past the line in one step.
+        QTest::newRow("1e12 vs 100: car 1 in step 1") << "Dev" << "Yüzlük" << 1 << static_cast<float>(8160 - 1e12)
+                                                      << 8060.f << "Dev";
+        QTest::newRow("100 vs 1e308: car 2 in step 1") << "Yüzlük" << "Sınırsız" << 1 << 8060.f
+                                                        << -std::numeric_limits<float>::infinity() << "Sınırsız";
+        QTest::newRow("1e12 vs 1e308: both in step 1, car 2 named") << "Dev" << "Sınırsız" << 1
+                                                                    << static_cast<float>(8160 - 1e12)
+                                                                    << -std::numeric_limits<float>::infinity()
+                                                                    << "Sınırsız";
     }
     void whoWinsAndWhen()
     {
@@ -270,6 +281,7 @@ private slots:
         QCOMPARE(seenLight(w), QStringLiteral("red"));
         // The pictures stand where their Left says.
         QCOMPARE(w.Image1->x(), forms::Screen::toPixelsX(left1));
+        QCOMPARE(w.Image2->x(), forms::Screen::toPixelsX(left2));
     }
 
     void stopDuringTheCountdown()
