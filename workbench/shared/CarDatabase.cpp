@@ -2,6 +2,8 @@
 
 #include "platform/data/DataControl.h"
 #include "platform/data/DatabaseLocator.h"
+#include "platform/forms/App.h"
+#include "platform/forms/MsgBox.h"
 #include "platform/vb/RuntimeError.h"
 
 #include <QDir>
@@ -58,6 +60,16 @@ std::optional<QString> CarDatabase::problem()
                 return message(QStringLiteral("'%1' tablosunda '%2' sütunu yok.").arg(table, column), found);
     }
     return std::nullopt;
+}
+
+bool CarDatabase::ready()
+{
+    const std::optional<QString> reason = problem();
+    if (!reason)
+        return true;
+    forms::MsgBox(*reason, forms::vbCritical, QStringLiteral("Zenvortali V 2.0 Hata"));
+    forms::App::End(2);
+    return false;
 }
 
 } // namespace workbench
