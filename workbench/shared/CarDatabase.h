@@ -19,6 +19,8 @@ struct CarDatabase {
     // The check as the program starts using the database: when it cannot serve the program, the
     // reason is shown and the program ends with status 2, and the answer is false.
     static bool ready();
+    // What a window tells the user when another program holds the database file at `path`.
+    static QString inUseMessage(const QString& path);
 };
 
 } // namespace workbench
