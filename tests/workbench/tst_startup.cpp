@@ -4,6 +4,7 @@
 #include "platform/controls/Label.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/lvButtons_H.h"
+#include "platform/data/DataControl.h"
 #include "platform/forms/Timer.h"
 #include "tests/support/TestSupport.h"
 #include "workbench/Frmsplash.h"
@@ -51,7 +52,11 @@ protected:
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testing::initProgramResources(); }
+    void initTestCase()
+    {
+        testing::initProgramResources();
+        data::DataControl::setBusyTimeout(std::chrono::milliseconds(100));
+    }
 
     void theLightRunsAndHandsOverOnTheThirtyNinthTick()
     {
@@ -147,6 +152,8 @@ private slots:
         QTest::newRow("empty file") << "empty" << "'kayitlar' tablosu yok";
         QTest::newRow("table missing") << "DROP TABLE kayitlar2" << "'kayitlar2' tablosu yok";
         QTest::newRow("column missing") << "ALTER TABLE kayitlar DROP COLUMN yakit" << "'kayitlar' tablosunda 'yakit' sütunu yok";
+        QTest::newRow("damaged pages") << "pages" << "bütünlük denetiminden geçemedi";
+        QTest::newRow("held by another program") << "held" << "başka bir program tarafından kullanılıyor";
     }
     void anUnusableDatabaseStopsTheStart()
     {
@@ -160,8 +167,13 @@ private slots:
             db.overwrite(QByteArray(2048, 'x'));
         else if (damage == QLatin1String("empty"))
             db.overwrite(QByteArray());
-        else
+        else if (damage == QLatin1String("pages"))
+            db.damagePages();
+        else if (damage != QLatin1String("held"))
             db.exec(damage);
+        std::optional<testing::ExclusiveHold> hold;
+        if (damage == QLatin1String("held"))
+            hold.emplace(db.path());
 
         // The splash starts as ever; the main window it makes finds the database unusable.
         QVERIFY(Module1::Main());
