@@ -29,44 +29,45 @@ std::chrono::milliseconds& busyTimeoutSetting()
 
 [[noreturn]] void raise(int number, const QString& description) { throw vb::RuntimeError(number, description); }
 
-// The run-time error that fits what SQLite reported for the file at `path`.
+struct Failure {
+    int number;
+    const char* what; // %1: the file
+};
+
+// The run-time error that fits a failed call's code (and, for a plain error, SQLite's message).
+Failure failureFor(int rc, const QString& message)
+{
+    switch (rc & 0xff) {
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT: return {vb::err::UnrecognizedDatabase, "Unrecognized database format '%1'"};
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return {vb::err::DatabaseInUse, "Could not use '%1'; file already in use"};
+    case SQLITE_CANTOPEN:
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return {vb::err::CannotOpenDatabase, "Could not open the database '%1'"};
+    case SQLITE_IOERR: return {vb::err::DiskError, "Disk error reading the database '%1'"};
+    case SQLITE_READONLY: return {vb::err::DatabaseReadOnly, "Cannot update '%1'; the database is read-only"};
+    case SQLITE_NOMEM: return {vb::err::OutOfMemory, "Out of memory reading '%1'"};
+    case SQLITE_RANGE:
+    case SQLITE_TOOBIG: return {vb::err::InvalidArgument, "Invalid argument for '%1'"};
+    case SQLITE_MISMATCH: return {vb::err::TypeMismatch, "Type mismatch in '%1'"};
+    case SQLITE_MISUSE: return {vb::err::InvalidProcedureCall, "Invalid use of the database '%1'"};
+    case SQLITE_ERROR:
+        if (message.startsWith(QLatin1String("no such table")))
+            return {vb::err::TableNotFound, "The database '%1' has no such table"};
+        if (message.startsWith(QLatin1String("no such column")))
+            return {vb::err::ItemNotFound, "Item not found in '%1'"};
+        return {vb::err::QuerySyntaxError, "The query failed on '%1'"};
+    default: return {vb::err::DatabaseEngineError, "The database engine failed on '%1'"};
+    }
+}
+
 [[noreturn]] void raiseSqliteError(sqlite3* db, int rc, const QString& path)
 {
     // Without a connection (no memory for one) only the code itself can be described.
     const QString message = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-    switch (rc & 0xff) {
-    case SQLITE_NOTADB:
-    case SQLITE_CORRUPT:
-        raise(vb::err::UnrecognizedDatabase, QStringLiteral("Unrecognized database format '%1' (%2).").arg(path, message));
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        raise(vb::err::DatabaseInUse, QStringLiteral("Could not use '%1'; file already in use (%2).").arg(path, message));
-    case SQLITE_CANTOPEN:
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        raise(vb::err::CannotOpenDatabase, QStringLiteral("Could not open the database '%1' (%2).").arg(path, message));
-    case SQLITE_IOERR:
-        raise(vb::err::DiskError, QStringLiteral("Disk error reading the database '%1' (%2).").arg(path, message));
-    case SQLITE_READONLY:
-        raise(vb::err::DatabaseReadOnly, QStringLiteral("Cannot update '%1'; the database is read-only (%2).").arg(path, message));
-    case SQLITE_NOMEM:
-        raise(vb::err::OutOfMemory, QStringLiteral("Out of memory reading '%1'.").arg(path));
-    case SQLITE_RANGE:
-    case SQLITE_TOOBIG:
-        raise(vb::err::InvalidArgument, QStringLiteral("Invalid argument for '%1' (%2).").arg(path, message));
-    case SQLITE_MISMATCH:
-        raise(vb::err::TypeMismatch, QStringLiteral("Type mismatch in '%1' (%2).").arg(path, message));
-    case SQLITE_MISUSE:
-        raise(vb::err::InvalidProcedureCall, QStringLiteral("Invalid use of the database '%1' (%2).").arg(path, message));
-    case SQLITE_ERROR:
-        if (message.startsWith(QLatin1String("no such table")))
-            raise(vb::err::TableNotFound, QStringLiteral("The database '%1' has no such table (%2).").arg(path, message));
-        if (message.startsWith(QLatin1String("no such column")))
-            raise(vb::err::ItemNotFound, QStringLiteral("Item not found in '%1' (%2).").arg(path, message));
-        raise(vb::err::QuerySyntaxError, QStringLiteral("The query failed on '%1' (%2).").arg(path, message));
-    default:
-        raise(vb::err::DatabaseEngineError, QStringLiteral("The database engine failed on '%1' (%2).").arg(path, message));
-    }
+    const Failure failure = failureFor(rc, message);
+    raise(failure.number, QStringLiteral("%1 (%2).").arg(QString::fromLatin1(failure.what).arg(path), message));
 }
 
 void check(sqlite3* db, int rc, const QString& path)
@@ -109,8 +110,8 @@ int bind(sqlite3_stmt* st, int index, const QVariant& value)
                                    SQLITE_TRANSIENT);
     }
     default: {
-        const QByteArray text = value.metaType() == QMetaType::fromType<StoredText>() ? value.value<StoredText>().bytes
-                                                                                    : value.toString().toUtf8();
+        const bool stored = value.metaType() == QMetaType::fromType<StoredText>();
+        const QByteArray text = stored ? value.value<StoredText>().bytes : value.toString().toUtf8();
         return sqlite3_bind_text64(st, index, text.constData(), static_cast<sqlite3_uint64>(text.size()),
                                    SQLITE_TRANSIENT, SQLITE_UTF8);
     }
@@ -135,10 +136,9 @@ QVariant columnValue(sqlite3* db, sqlite3_stmt* st, int column, const QString& p
         if (!text)
             raiseSqliteError(db, SQLITE_NOMEM, path);
         const QByteArrayView bytes(text, sqlite3_column_bytes(st, column));
-        QString decoded = QString::fromUtf8(bytes);
-        // Only text that comes back byte for byte is held as a string.
-        if (bytes.isValidUtf8() && decoded.toUtf8() == bytes)
-            return decoded;
+        // Valid UTF-8 comes back byte for byte from a string; anything else keeps its bytes.
+        if (bytes.isValidUtf8())
+            return QString::fromUtf8(bytes);
         return QVariant::fromValue(StoredText{bytes.toByteArray()});
     }
     }

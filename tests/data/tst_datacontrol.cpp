@@ -210,8 +210,8 @@ private slots:
         const QString byName = QStringLiteral("SELECT * FROM kayitlar WHERE arac = ?");
         const QString all = QStringLiteral("SELECT * FROM kayitlar");
         QTest::newRow("held by another program") << all << QVariantList{} << true << vb::err::DatabaseInUse;
-        QTest::newRow("a parameter too many") << byName << QVariantList{QStringLiteral("a"), QStringLiteral("b")} << false
-                                              << vb::err::InvalidArgument;
+        QTest::newRow("a parameter too many") << byName << QVariantList{QStringLiteral("a"), QStringLiteral("b")}
+                                              << false << vb::err::InvalidArgument;
         QTest::newRow("a parameter too few") << byName << QVariantList{} << false << vb::err::TooFewParameters;
         QTest::newRow("syntax") << QStringLiteral("SELEC * FROM kayitlar") << QVariantList{} << false
                                 << vb::err::QuerySyntaxError;

@@ -276,7 +276,8 @@ private slots:
         }
         QCOMPARE(sandbox.boxes().size(), 1);
         const forms::MsgBoxCall box = sandbox.boxes()[0];
-        QVERIFY2(box.prompt.contains(QStringLiteral("başka bir program tarafından kullanılıyor")), qPrintable(box.prompt));
+        QVERIFY2(box.prompt.contains(QStringLiteral("başka bir program tarafından kullanılıyor")),
+                 qPrintable(box.prompt));
         QVERIFY(box.prompt.contains(db.path()));
         QCOMPARE(box.title, QStringLiteral("Hata"));
         QVERIFY(!sandbox.endedWith());

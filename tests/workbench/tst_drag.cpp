@@ -418,7 +418,8 @@ private slots:
         QFETCH(QString, said);
         testing::Sandbox sandbox;
         CarDatabaseFixture db(whiteCars, redCars);
-        db.exec(QStringLiteral("UPDATE %1 SET beygir = %2 WHERE arac = 'Roket'").arg(car == 1 ? "kayitlar" : "kayitlar2", stored));
+        db.exec(QStringLiteral("UPDATE %1 SET beygir = %2 WHERE arac = 'Roket'")
+                    .arg(car == 1 ? "kayitlar" : "kayitlar2", stored));
         drag& w = car == 1 ? openWithCars(QStringLiteral("Roket"), QStringLiteral("Yüzlük"))
                            : openWithCars(QStringLiteral("Yüzlük"), QStringLiteral("Roket"));
         QCOMPARE((car == 1 ? w.txtAGE : w.Text2)->text(), shown);
@@ -429,7 +430,7 @@ private slots:
         QCOMPARE(sandbox.boxes().size(), 1);
         QCOMPARE(sandbox.boxes()[0].title, QStringLiteral("Hata"));
         const QString prompt = sandbox.boxes()[0].prompt;
-        QVERIFY2(prompt.contains(QStringLiteral("%1. aracın").arg(car) + u' ') && prompt.contains(said), qPrintable(prompt));
+        QVERIFY2(prompt.contains(QStringLiteral("%1. aracın ").arg(car)) && prompt.contains(said), qPrintable(prompt));
         QVERIFY2(!prompt.contains(QStringLiteral("%1. aracın").arg(3 - car)), qPrintable(prompt));
         QCOMPARE(w.Label18->text(), QStringLiteral("Yarış Durduruldu"));
         QCOMPARE(w.Image1->Left(), drag::kStartLeft);

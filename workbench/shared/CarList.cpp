@@ -9,6 +9,7 @@
 #include "workbench/shared/CarDatabase.h"
 
 #include <QLineEdit>
+#include <QStandardItemModel>
 
 namespace workbench {
 
@@ -35,21 +36,20 @@ bool CarList::fill()
         return false;
     if (data_->RecordCount() == 0)
         return true;
-    QStringList names;
-    QVariantList values;
+    // Each item keeps the name as it was read, whatever the list can show of it.
+    QList<QStandardItem*> items;
     while (!data_->Eof()) {
         // A row without a name that can be shown cannot be picked, so it is not listed.
         if (const std::optional<QVariant> name = data_->Field(QStringLiteral("arac")))
             if (const std::optional<QString> text = data::defaultText(*name)) {
-                names << listText(*text);
-                values << *name;
+                auto* item = new QStandardItem(listText(*text));
+                item->setData(*name, Qt::UserRole);
+                items << item;
             }
         data_->MoveNext();
     }
-    list_->addItems(names);
-    // Each item keeps the name as it was read, whatever the list can show of it.
-    for (int i = 0; i < values.size(); ++i)
-        list_->setItemData(i, values[i]);
+    // All at once: one insertion for the whole list.
+    qobject_cast<QStandardItemModel*>(list_->model())->invisibleRootItem()->insertRows(0, items);
     return true;
 }
 
