@@ -105,6 +105,8 @@ void Frmsplash::tmrTimer_Timer()
     PaintShape(vb::Int16::from(lightPosition), kLit);
     ++tickCount;
     if (tickCount == vb::Int16(40)) {
+        // No tick runs while the main window loads, even under a message box it shows.
+        tmrTimer->setEnabled(false);
         forms::instance<ana>().Show();
         Unload();
     }

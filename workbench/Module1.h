@@ -1,10 +1,9 @@
 #pragma once
 
-// The program's entry: checks the car database, then loads and shows the splash.
+// The program's entry: loads and shows the splash.
 namespace Module1 {
 
-// Returns false when the program cannot start (the reason has been shown to the user and the
-// program is ending with a non-zero status).
+// Returns false when the program is already ending (a second instance, told so).
 bool Main();
 
 } // namespace Module1

@@ -244,6 +244,10 @@ void ana::buildCreditLine()
 
 void ana::Form_Load()
 {
+    // The main window is the first to read the car database: one that cannot serve the program is
+    // said plainly, and the program ends before this window appears.
+    if (!workbench::CarDatabase::ready())
+        return;
     FillCarList();
     cboCourses->setText(workbench::kCarPlaceholder);
     Text1->setText(QString());

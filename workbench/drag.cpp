@@ -321,8 +321,9 @@ void drag::Form_Load()
 {
     Command14->setEnabled(false);
     Timer3->setEnabled(false);
-    FillCarList1();
-    FillCarList2();
+    // A database held by another program is said once; the window then opens with empty lists.
+    if (FillCarList1())
+        FillCarList2();
     cboCourses->setText(workbench::kCarPlaceholder);
     txtAGE->setText(QStringLiteral("0"));
     Label1->setText(QString());
@@ -331,8 +332,8 @@ void drag::Form_Load()
     Combo1->setText(workbench::kCarPlaceholder);
 }
 
-void drag::FillCarList1() { cars_[0]->carList().fill(); }
-void drag::FillCarList2() { cars_[1]->carList().fill(); }
+bool drag::FillCarList1() { return cars_[0]->carList().fill(); }
+bool drag::FillCarList2() { return cars_[1]->carList().fill(); }
 void drag::cboCourses_Click() { cars_[0]->carList().select(); }
 void drag::Combo1_Click() { cars_[1]->carList().select(); }
 void drag::Data1_Reposition() { cars_[0]->carList().display(); }
@@ -417,8 +418,12 @@ void drag::Timer3_Timer()
 
 bool drag::readPowers(double& power1, double& power2)
 {
-    const std::optional<double> first = vb::tryCDbl(txtAGE->text());
-    const std::optional<double> second = vb::tryCDbl(Text2->text());
+    // A chosen car whose stored power is a number the program cannot hold (an infinity) showed no
+    // power: its box kept one that is not the car's own.
+    const bool stored1 = !Label1->text().isEmpty() && cars_[0]->carList().holdsUnreadable(QStringLiteral("beygir"));
+    const bool stored2 = !Label2->text().isEmpty() && cars_[1]->carList().holdsUnreadable(QStringLiteral("beygir"));
+    const std::optional<double> first = stored1 ? std::nullopt : vb::tryCDbl(txtAGE->text());
+    const std::optional<double> second = stored2 ? std::nullopt : vb::tryCDbl(Text2->text());
     if (first && second) {
         power1 = *first;
         power2 = *second;
@@ -428,9 +433,13 @@ bool drag::readPowers(double& power1, double& power2)
     // and the user is told which car it is.
     Command14_Click();
     QStringList which;
-    if (!first)
+    if (stored1)
+        which << QStringLiteral("1. aracın (beyaz) veritabanındaki beygir gücü");
+    else if (!first)
         which << QStringLiteral("1. aracın (beyaz) beygir gücü \"%1\"").arg(txtAGE->text());
-    if (!second)
+    if (stored2)
+        which << QStringLiteral("2. aracın (kırmızı) veritabanındaki beygir gücü");
+    else if (!second)
         which << QStringLiteral("2. aracın (kırmızı) beygir gücü \"%1\"").arg(Text2->text());
     forms::MsgBox(QStringLiteral("Yarış durduruldu: %1 bir sayı değil.").arg(which.join(QStringLiteral(" ve "))),
                   forms::vbCritical, QStringLiteral("Hata"));

@@ -34,8 +34,8 @@ public:
     static constexpr float kStartLeft = 8160.0f;
     static constexpr float kFinishLeft = 240.0f;
 
-    void FillCarList1();
-    void FillCarList2();
+    bool FillCarList1();
+    bool FillCarList2();
     void cboCourses_Click();
     void Combo1_Click();
     void Data1_Reposition();

@@ -320,16 +320,17 @@ karsilastir::~karsilastir() = default;
 
 void karsilastir::Form_Load()
 {
-    FillCarList1();
-    FillCarList2();
+    // A database held by another program is said once; the window then opens with empty lists.
+    if (FillCarList1())
+        FillCarList2();
     cboCourses->setText(workbench::kCarPlaceholder);
     for (controls::TextBox* box : {txtAGE, txtNAME, Text1, Text2, Text3, Text4})
         box->setText(QString());
     Combo1->setText(workbench::kCarPlaceholder);
 }
 
-void karsilastir::FillCarList1() { cars_[0]->carList().fill(); }
-void karsilastir::FillCarList2() { cars_[1]->carList().fill(); }
+bool karsilastir::FillCarList1() { return cars_[0]->carList().fill(); }
+bool karsilastir::FillCarList2() { return cars_[1]->carList().fill(); }
 void karsilastir::cboCourses_Click() { cars_[0]->carList().select(); }
 void karsilastir::Combo1_Click() { cars_[1]->carList().select(); }
 void karsilastir::Data1_Reposition() { cars_[0]->carList().display(); }

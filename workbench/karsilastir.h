@@ -29,8 +29,8 @@ public:
     karsilastir();
     ~karsilastir() override;
 
-    void FillCarList1();
-    void FillCarList2();
+    bool FillCarList1();
+    bool FillCarList2();
     void cboCourses_Click();
     void Combo1_Click();
     void Data1_Reposition();

@@ -128,16 +128,17 @@ ozellik::~ozellik() = default;
 
 void ozellik::Form_Load()
 {
-    FillCarList1();
-    FillCarList2();
+    // A database held by another program is said once; the window then opens with empty lists.
+    if (FillCarList1())
+        FillCarList2();
     cboCourses->setText(workbench::kCarPlaceholder);
     for (controls::TextBox* box : {txtAGE, Text2, Text1, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11})
         box->setText(QString());
     Combo1->setText(workbench::kCarPlaceholder);
 }
 
-void ozellik::FillCarList1() { cars_[0]->fill(); }
-void ozellik::FillCarList2() { cars_[1]->fill(); }
+bool ozellik::FillCarList1() { return cars_[0]->fill(); }
+bool ozellik::FillCarList2() { return cars_[1]->fill(); }
 void ozellik::cboCourses_Click() { cars_[0]->select(); }
 void ozellik::Combo1_Click() { cars_[1]->select(); }
 void ozellik::Data1_Reposition() { cars_[0]->display(); }

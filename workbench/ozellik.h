@@ -26,8 +26,8 @@ public:
     ozellik();
     ~ozellik() override;
 
-    void FillCarList1();
-    void FillCarList2();
+    bool FillCarList1();
+    bool FillCarList2();
     void cboCourses_Click();
     void Combo1_Click();
     void Data1_Reposition();

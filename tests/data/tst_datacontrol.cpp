@@ -4,13 +4,25 @@
 #include "platform/vb/RuntimeError.h"
 #include "tests/support/TestSupport.h"
 
+#include "workbench/shared/CarDatabase.h"
+
+#include <QDir>
 #include <QLocale>
 #include <QTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <limits>
+#include <thread>
 
 using testing::Car;
 using testing::CarDatabaseFixture;
 
 namespace {
+constexpr uid_t kNobody = 65534;
+
 std::optional<vb::RuntimeError> errorOf(const std::function<void()>& f)
 {
     try {
@@ -21,6 +33,23 @@ std::optional<vb::RuntimeError> errorOf(const std::function<void()>& f)
     return std::nullopt;
 }
 
+// Runs `read` as a user other than root in a child process (as the current user when that is not
+// root); its exit status.
+int asAnotherUser(const std::function<int()>& read)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            _exit(100);
+        _exit(read());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 200;
+}
+
+const std::chrono::milliseconds kShortWait(100);
+
 const QList<Car> threeCars = {{QStringLiteral("Tofaş Şahin 1.6"), 75},
                               {QStringLiteral("Honda Civic 1.6 VTi"), 160},
                               {QStringLiteral("Opel Astra 2.0 GSi"), 150}};
@@ -29,7 +58,11 @@ const QList<Car> threeCars = {{QStringLiteral("Tofaş Şahin 1.6"), 75},
 class TestDataControl : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testing::initProgramResources(); }
+    void initTestCase()
+    {
+        testing::initProgramResources();
+        data::DataControl::setBusyTimeout(kShortWait);
+    }
 
     // The record-move event runs inside the move that causes it, once per move.
     void movesRaiseRepositionSynchronously()
@@ -151,6 +184,122 @@ private slots:
         auto garbage = errorOf([&] { fresh.Refresh(); });
         QCOMPARE(garbage->number(), vb::err::UnrecognizedDatabase);
         QVERIFY(garbage->description().contains(db.path()));
+    }
+
+    void valuesWithoutATextForm_data()
+    {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("NULL") << QVariant();
+        QTest::newRow("+infinity") << QVariant(std::numeric_limits<double>::infinity());
+        QTest::newRow("-infinity") << QVariant(-std::numeric_limits<double>::infinity());
+        QTest::newRow("NaN") << QVariant(std::numeric_limits<double>::quiet_NaN());
+    }
+    void valuesWithoutATextForm()
+    {
+        QFETCH(QVariant, value);
+        QVERIFY(!data::defaultText(value));
+    }
+
+    // Each failure of the engine is the run-time error that fits it.
+    void queryFailuresCarryTheirNumbers_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("parameters");
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<int>("number");
+        const QString byName = QStringLiteral("SELECT * FROM kayitlar WHERE arac = ?");
+        const QString all = QStringLiteral("SELECT * FROM kayitlar");
+        QTest::newRow("held by another program") << all << QVariantList{} << true << vb::err::DatabaseInUse;
+        QTest::newRow("a parameter too many") << byName << QVariantList{QStringLiteral("a"), QStringLiteral("b")}
+                                              << false << vb::err::InvalidArgument;
+        QTest::newRow("a parameter too few") << byName << QVariantList{} << false << vb::err::TooFewParameters;
+        QTest::newRow("syntax") << QStringLiteral("SELEC * FROM kayitlar") << QVariantList{} << false
+                                << vb::err::QuerySyntaxError;
+        QTest::newRow("no such column") << QStringLiteral("SELECT renk FROM kayitlar") << QVariantList{} << false
+                                        << vb::err::ItemNotFound;
+        QTest::newRow("a write") << QStringLiteral("DELETE FROM kayitlar") << QVariantList{} << false
+                                 << vb::err::DatabaseReadOnly;
+    }
+    void queryFailuresCarryTheirNumbers()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, parameters);
+        QFETCH(bool, held);
+        QFETCH(int, number);
+        CarDatabaseFixture db(threeCars);
+        std::optional<testing::ExclusiveHold> hold;
+        if (held)
+            hold.emplace(db.path());
+        data::DataControl control;
+        control.setDatabaseName(QStringLiteral("arac2.db"));
+        control.setRecordSource(sql, parameters);
+        const std::optional<vb::RuntimeError> error = errorOf([&] { control.Refresh(); });
+        QVERIFY(error);
+        QCOMPARE(error->number(), number);
+        QVERIFY2(error->description().contains(db.path()) || number == vb::err::TooFewParameters,
+                 qPrintable(error->description()));
+    }
+
+    // A reader waits while another program writes, and reads once it is done.
+    void aReaderWaitsForTheWriter()
+    {
+        CarDatabaseFixture db(threeCars);
+        testing::ExclusiveHold hold(db.path());
+        data::DataControl::setBusyTimeout(std::chrono::seconds(10));
+        std::thread writer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            hold.release();
+        });
+        data::DataControl control;
+        control.setDatabaseName(QStringLiteral("arac2.db"));
+        control.setRecordSource(QStringLiteral("SELECT * FROM kayitlar"));
+        const std::optional<vb::RuntimeError> error = errorOf([&] { control.Refresh(); });
+        writer.join();
+        data::DataControl::setBusyTimeout(kShortWait);
+        QVERIFY2(!error, error ? qPrintable(error->description()) : "");
+        QCOMPARE(control.RecordCount(), 3);
+    }
+
+    // A copy that the user may only read, in a folder the user cannot write, reads whatever its
+    // journal mode; nothing is written there. Run as another user, since root may write anywhere.
+    void aReadOnlyCopyInAReadOnlyFolderReads_data()
+    {
+        QTest::addColumn<QString>("journal");
+        QTest::newRow("rollback journal") << "DELETE";
+        QTest::newRow("write-ahead log") << "WAL";
+    }
+    void aReadOnlyCopyInAReadOnlyFolderReads()
+    {
+        QFETCH(QString, journal);
+        CarDatabaseFixture db(threeCars);
+        db.exec(QStringLiteral("PRAGMA journal_mode=%1").arg(journal));
+        QVERIFY(QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QFile::Permissions readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                                | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(db.folder(), readOnlyFolder));
+        const QStringList before = QDir(db.folder()).entryList(QDir::Files);
+
+        const int status = asAnotherUser([] {
+            data::DataControl control;
+            control.setDatabaseName(QStringLiteral("arac2.db"));
+            control.setRecordSource(QStringLiteral("SELECT * FROM kayitlar"));
+            try {
+                control.Refresh();
+            } catch (const vb::RuntimeError& e) {
+                fprintf(stderr, "%d %s\n", e.number(), qPrintable(e.description()));
+                return 1;
+            }
+            if (control.RecordCount() != 3)
+                return 2;
+            if (const std::optional<QString> problem = workbench::CarDatabase::problem()) {
+                fprintf(stderr, "%s\n", qPrintable(*problem));
+                return 3;
+            }
+            return 0;
+        });
+        QVERIFY(QFile::setPermissions(db.folder(), readOnlyFolder | QFile::WriteOwner));
+        QCOMPARE(status, 0);
+        QCOMPARE(QDir(db.folder()).entryList(QDir::Files), before);
     }
 
     void lookupOrder()

@@ -68,6 +68,39 @@ void CarDatabaseFixture::overwrite(const QByteArray& bytes) const
     f.write(bytes);
 }
 
+void CarDatabaseFixture::damagePages() const
+{
+    QFile f(path());
+    if (!f.open(QIODevice::ReadWrite))
+        qFatal("cannot damage test database");
+    const qint64 pageSize = 4096;
+    if (f.size() <= pageSize)
+        qFatal("test database has no page to damage");
+    f.seek(pageSize);
+    QByteArray garbage;
+    for (qint64 i = pageSize; i < f.size(); ++i)
+        garbage.append(static_cast<char>((i * 167 + 13) & 0xff));
+    f.write(garbage);
+}
+
+ExclusiveHold::ExclusiveHold(const QString& path)
+{
+    if (sqlite3_open(path.toUtf8().constData(), &db_) != SQLITE_OK
+        || sqlite3_exec(db_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        qFatal("cannot hold the test database");
+}
+
+ExclusiveHold::~ExclusiveHold() { release(); }
+
+void ExclusiveHold::release()
+{
+    if (!db_)
+        return;
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
 Sandbox::Sandbox()
 {
     forms::App::resetForTests();

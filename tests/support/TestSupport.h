@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+struct sqlite3;
+
 namespace testing {
 
 // The seven columns of a car row, for building test databases.
@@ -34,9 +36,25 @@ public:
     void exec(const QString& sql) const;
     // Replaces the file with arbitrary bytes.
     void overwrite(const QByteArray& bytes) const;
+    // Overwrites every page after the first (the header and the schema) with garbage.
+    void damagePages() const;
 
 private:
     QTemporaryDir dir_;
+};
+
+// Another program's connection holding the database in an exclusive transaction while it lives.
+class ExclusiveHold {
+public:
+    explicit ExclusiveHold(const QString& path);
+    ~ExclusiveHold();
+    ExclusiveHold(const ExclusiveHold&) = delete;
+    ExclusiveHold& operator=(const ExclusiveHold&) = delete;
+    // Ends the transaction and closes the connection (callable from another thread).
+    void release();
+
+private:
+    sqlite3* db_ = nullptr;
 };
 
 // Everything a window test needs around it: message boxes recorded instead of shown, the

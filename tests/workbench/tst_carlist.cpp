@@ -1,10 +1,16 @@
 // The car list, car selection and record display on the main window, against real databases.
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/TextBox.h"
+#include "platform/controls/lvButtons_H.h"
 #include "platform/data/DataControl.h"
+#include "platform/vb/Numbers.h"
+#include "tests/support/Navigating.h"
 #include "tests/support/Picking.h"
 #include "tests/support/TestSupport.h"
 #include "workbench/ana.h"
+#include "workbench/drag.h"
+#include "workbench/karsilastir.h"
+#include "workbench/ozellik.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -33,6 +39,33 @@ ana& openMainWindow()
     w.Show();
     return w;
 }
+
+// One car list of a car window and the box its car's standard power shows in.
+struct CarSide {
+    controls::ComboBox* list;
+    controls::TextBox* power;
+};
+
+// Opens a car window as a user does (a two-car window from the main window) and returns one of
+// its cars; car 2 reads the second table.
+CarSide openCarWindow(const QString& window, int car)
+{
+    if (window == QLatin1String("ana"))
+        return {openMainWindow().cboCourses, openMainWindow().txtAGE};
+    if (window == QLatin1String("karsilastir")) {
+        karsilastir& w = testing::openFromMainWindow<karsilastir>(&ana::lvButtons_H2);
+        return car == 1 ? CarSide{w.cboCourses, w.txtAGE} : CarSide{w.Combo1, w.Text2};
+    }
+    if (window == QLatin1String("drag")) {
+        drag& w = testing::openFromMainWindow<drag>(&ana::lvButtons_H10);
+        QTest::mouseClick(w.lvButtons_H1, Qt::LeftButton); // the car menu
+        return car == 1 ? CarSide{w.cboCourses, w.txtAGE} : CarSide{w.Combo1, w.Text2};
+    }
+    ozellik& w = testing::openFromMainWindow<ozellik>(&ana::lvButtons_H11);
+    return car == 1 ? CarSide{w.cboCourses, w.txtAGE} : CarSide{w.Combo1, w.Text2};
+}
+
+const QStringList kCarWindows = {"ana", "karsilastir", "drag", "ozellik"};
 } // namespace
 
 namespace QTest {
@@ -46,7 +79,11 @@ char* toString(const Boxes& b)
 class TestCarList : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testing::initProgramResources(); }
+    void initTestCase()
+    {
+        testing::initProgramResources();
+        data::DataControl::setBusyTimeout(std::chrono::milliseconds(100));
+    }
 
     void afterLoadingThePlaceholderAndBlankBoxes()
     {
@@ -162,6 +199,95 @@ private slots:
         testing::pickFromList(w.cboCourses, 1);
         QCOMPARE(w.Text1->text(), QStringLiteral("100"));
         QCOMPARE(w.txtAGE->text(), QStringLiteral("100"));
+    }
+
+    // Whatever the name column holds, a listed car picks its own row. The name column here has no
+    // type, so numbers and blobs stay as they are stored.
+    void everyListedNamePicksItsOwnRow_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<int>("car");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shown");
+        const QString longName(40000, u'A');
+        const struct {
+            const char* kind;
+            QString sql;
+            QString shown;
+        } names[] = {
+            {"invalid UTF-8", QStringLiteral("CAST(X'4669617420FF' AS TEXT)"), QStringLiteral("Fiat \uFFFD")},
+            {"whole number", QStringLiteral("42"), QStringLiteral("42")},
+            {"fraction", QStringLiteral("1.5"), vb::CStr(1.5)},
+            {"blob", QStringLiteral("X'4B617261'"), QStringLiteral("Kara")},
+            {"too long to show", u'\'' + longName + u'\'', QString(32766, u'A') + u'…'},
+        };
+        for (const QString& window : kCarWindows)
+            for (int car : {1, 2})
+                if (car == 1 || window != QLatin1String("ana"))
+                    for (const auto& name : names)
+                        QTest::addRow("%s car %d, %s", qPrintable(window), car, name.kind)
+                            << window << car << name.sql << name.shown;
+    }
+    void everyListedNamePicksItsOwnRow()
+    {
+        QFETCH(QString, window);
+        QFETCH(int, car);
+        QFETCH(QString, name);
+        QFETCH(QString, shown);
+        testing::Sandbox sandbox;
+        CarDatabaseFixture db;
+        for (const char* table : {"kayitlar", "kayitlar2"})
+            db.exec(QStringLiteral("DROP TABLE %1; CREATE TABLE %1 (arac, beygir, silindirhacim, silindirsayi, "
+                                   "hizlanma, agirlik, yakit); INSERT INTO %1 VALUES ('Sağlam', 100, 1600, 4, 10, "
+                                   "1000, 7), (%2, 200, 2000, 6, 7, 1200, 9);")
+                        .arg(QLatin1String(table), name));
+        const CarSide side = openCarWindow(window, car);
+        QCOMPARE(side.list->count(), 2);
+        QCOMPARE(side.list->itemText(1), shown);
+        testing::pickFromList(side.list, 0);
+        QCOMPARE(side.power->text(), QStringLiteral("100"));
+        testing::pickFromList(side.list, 1);
+        QCOMPARE(side.power->text(), QStringLiteral("200"));
+        QCOMPARE(side.list->text(), shown);
+        QVERIFY(sandbox.boxes().isEmpty());
+    }
+
+    // While another program holds the database, a pick or a window that must read it says so once
+    // and goes on: the boxes keep what they show, a window opens with empty lists.
+    void aDatabaseHeldByAnotherProgram_data()
+    {
+        QTest::addColumn<QString>("window");
+        for (const QString& window : kCarWindows)
+            QTest::newRow(qPrintable(window)) << window;
+    }
+    void aDatabaseHeldByAnotherProgram()
+    {
+        QFETCH(QString, window);
+        testing::Sandbox sandbox;
+        CarDatabaseFixture db({{QStringLiteral("Fiat Uno"), 45}}, {{QStringLiteral("Fiat Uno"), 45}});
+        ana& main = openMainWindow();
+        std::optional<testing::ExclusiveHold> hold(std::in_place, db.path());
+        if (window == QLatin1String("ana")) {
+            testing::pickFromList(main.cboCourses, 0);
+            QCOMPARE(boxesOf(main), Boxes{});
+        } else {
+            for (int car : {1, 2})
+                QCOMPARE(openCarWindow(window, car).list->count(), 0);
+        }
+        QCOMPARE(sandbox.boxes().size(), 1);
+        const forms::MsgBoxCall box = sandbox.boxes()[0];
+        QVERIFY2(box.prompt.contains(QStringLiteral("başka bir program tarafından kullanılıyor")),
+                 qPrintable(box.prompt));
+        QVERIFY(box.prompt.contains(db.path()));
+        QCOMPARE(box.title, QStringLiteral("Hata"));
+        QVERIFY(!sandbox.endedWith());
+
+        // Once the other program lets go, the same list reads again.
+        hold.reset();
+        if (window == QLatin1String("ana")) {
+            testing::pickFromList(main.cboCourses, 0);
+            QCOMPARE(main.txtAGE->text(), QStringLiteral("45"));
+        }
     }
 
     void fractionalPowerShowsInTheUsersForm()

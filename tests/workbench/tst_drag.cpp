@@ -407,21 +407,45 @@ private slots:
         QCOMPARE(w.txtAGE->text(), QStringLiteral("100"));
     }
 
-    // A stored power that is not a number reaches the race through the car's pick.
+    // A stored power that is not a number reaches the race through the car's pick; one that the
+    // program's numbers cannot hold (an infinity) is shown nowhere, and the race refuses it all the same.
+    void aStoredPowerThatIsNotANumberStopsTheRace_data()
+    {
+        QTest::addColumn<int>("car");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("said");
+        for (int car : {1, 2}) {
+            QTest::addRow("car %d, text", car) << car << "'yüz'" << "yüz" << "beygir gücü \"yüz\"";
+            for (const char* infinity : {"1e400", "-1e400"})
+                QTest::addRow("car %d, %s", car, infinity)
+                    << car << QString::fromLatin1(infinity) << "0" << "veritabanındaki beygir gücü";
+        }
+    }
     void aStoredPowerThatIsNotANumberStopsTheRace()
     {
+        QFETCH(int, car);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QFETCH(QString, said);
         testing::Sandbox sandbox;
         CarDatabaseFixture db(whiteCars, redCars);
-        db.exec(QStringLiteral("UPDATE kayitlar SET beygir = 'yüz' WHERE arac = 'Bozuk'"));
-        drag& w = openWithCars(QStringLiteral("Bozuk"), QStringLiteral("Yüzlük"));
-        QCOMPARE(w.txtAGE->text(), QStringLiteral("yüz"));
+        db.exec(QStringLiteral("UPDATE %1 SET beygir = %2 WHERE arac = 'Roket'")
+                    .arg(car == 1 ? "kayitlar" : "kayitlar2", stored));
+        drag& w = car == 1 ? openWithCars(QStringLiteral("Roket"), QStringLiteral("Yüzlük"))
+                           : openWithCars(QStringLiteral("Yüzlük"), QStringLiteral("Roket"));
+        QCOMPARE((car == 1 ? w.txtAGE : w.Text2)->text(), shown);
+        QCOMPARE((car == 1 ? w.Label1 : w.Label2)->text(), QStringLiteral("Roket"));
         click(w.Command13);
         w.Timer3_Timer();
         w.Timer1_Timer();
         QCOMPARE(sandbox.boxes().size(), 1);
-        QVERIFY(sandbox.boxes()[0].prompt.contains(QStringLiteral("1. aracın")));
-        QVERIFY(sandbox.boxes()[0].prompt.contains(QStringLiteral("yüz")));
+        QCOMPARE(sandbox.boxes()[0].title, QStringLiteral("Hata"));
+        const QString prompt = sandbox.boxes()[0].prompt;
+        QVERIFY2(prompt.contains(QStringLiteral("%1. aracın ").arg(car)) && prompt.contains(said), qPrintable(prompt));
+        QVERIFY2(!prompt.contains(QStringLiteral("%1. aracın").arg(3 - car)), qPrintable(prompt));
         QCOMPARE(w.Label18->text(), QStringLiteral("Yarış Durduruldu"));
+        QCOMPARE(w.Image1->Left(), drag::kStartLeft);
         QCOMPARE(w.Image2->Left(), drag::kStartLeft);
         QVERIFY(!sandbox.endedWith());
     }

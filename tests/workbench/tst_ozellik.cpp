@@ -111,22 +111,28 @@ private slots:
         QCOMPARE(shown(w, 1), toyotaShown);
     }
 
-    void aNullFieldKeepsWhatItsBoxHad_data()
+    // NULL, and the numbers SQLite stores but the program's numbers cannot hold (NaN is stored as
+    // NULL), have no text form: the box keeps what it had.
+    void aFieldWithoutATextFormKeepsWhatItsBoxHad_data()
     {
         QTest::addColumn<int>("car");
         QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("value");
         for (int car : {1, 2})
             for (int column = 0; column < kColumns.size(); ++column)
-                QTest::addRow("car %d, %s", car, qPrintable(kColumns[column])) << car << column;
+                for (const char* value : {"NULL", "1e400", "-1e400", "(9e999 - 9e999)"})
+                    QTest::addRow("car %d, %s = %s", car, qPrintable(kColumns[column]), value)
+                        << car << column << QString::fromLatin1(value);
     }
-    void aNullFieldKeepsWhatItsBoxHad()
+    void aFieldWithoutATextFormKeepsWhatItsBoxHad()
     {
         QFETCH(int, car);
         QFETCH(int, column);
+        QFETCH(QString, value);
         testing::Sandbox sandbox;
         CarDatabaseFixture db({fiat, toyota}, {fiat, toyota});
-        db.exec(QStringLiteral("UPDATE %1 SET %2 = NULL WHERE arac = 'Toyota Supra'")
-                    .arg(car == 1 ? "kayitlar" : "kayitlar2", kColumns[column]));
+        db.exec(QStringLiteral("UPDATE %1 SET %2 = %3 WHERE arac = 'Toyota Supra'")
+                    .arg(car == 1 ? "kayitlar" : "kayitlar2", kColumns[column], value));
         ozellik& w = openFromMainWindow();
         pickByName(list(w, car), fiat.arac);
         pickByName(list(w, car), toyota.arac);

@@ -1,9 +1,10 @@
-// Start-up: the database check, the splash and its light, the single instance, the main
-// window's navigation column, credit line and closing.
+// Start-up: the splash and its light, the single instance, the database check as the main window
+// loads, the main window's navigation column, credit line and closing.
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Shape.h"
 #include "platform/controls/lvButtons_H.h"
+#include "platform/data/DataControl.h"
 #include "platform/forms/Timer.h"
 #include "tests/support/TestSupport.h"
 #include "workbench/Frmsplash.h"
@@ -51,7 +52,11 @@ protected:
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testing::initProgramResources(); }
+    void initTestCase()
+    {
+        testing::initProgramResources();
+        data::DataControl::setBusyTimeout(std::chrono::milliseconds(100));
+    }
 
     void theLightRunsAndHandsOverOnTheThirtyNinthTick()
     {
@@ -108,10 +113,20 @@ private slots:
         QVERIFY(!forms::loadedInstance<ana>());
     }
 
+    // The running instance is said first, whatever state the database is in.
+    void aSecondInstanceIsRefused_data()
+    {
+        QTest::addColumn<bool>("databaseThere");
+        QTest::newRow("database there") << true;
+        QTest::newRow("database missing") << false;
+    }
     void aSecondInstanceIsRefused()
     {
+        QFETCH(bool, databaseThere);
         testing::Sandbox sandbox;
         CarDatabaseFixture db({{QStringLiteral("Fiat Uno"), 45}});
+        if (!databaseThere)
+            QFile::remove(db.path());
         QLockFile firstInstance(sandbox.lockFolder() + QStringLiteral("/zenvortali-2.lock"));
         QVERIFY(firstInstance.tryLock(0));
 
@@ -137,6 +152,8 @@ private slots:
         QTest::newRow("empty file") << "empty" << "'kayitlar' tablosu yok";
         QTest::newRow("table missing") << "DROP TABLE kayitlar2" << "'kayitlar2' tablosu yok";
         QTest::newRow("column missing") << "ALTER TABLE kayitlar DROP COLUMN yakit" << "'kayitlar' tablosunda 'yakit' sütunu yok";
+        QTest::newRow("damaged pages") << "pages" << "bütünlük denetiminden geçemedi";
+        QTest::newRow("held by another program") << "held" << "başka bir program tarafından kullanılıyor";
     }
     void anUnusableDatabaseStopsTheStart()
     {
@@ -150,10 +167,23 @@ private slots:
             db.overwrite(QByteArray(2048, 'x'));
         else if (damage == QLatin1String("empty"))
             db.overwrite(QByteArray());
-        else
+        else if (damage == QLatin1String("pages"))
+            db.damagePages();
+        else if (damage != QLatin1String("held"))
             db.exec(damage);
+        std::optional<testing::ExclusiveHold> hold;
+        if (damage == QLatin1String("held"))
+            hold.emplace(db.path());
 
-        QVERIFY(!Module1::Main());
+        // The splash starts as ever; the main window it makes finds the database unusable.
+        QVERIFY(Module1::Main());
+        Frmsplash* splash = forms::loadedInstance<Frmsplash>();
+        QVERIFY(splash && splash->isVisible());
+        QVERIFY(sandbox.boxes().isEmpty());
+        splash->tmrTimer->setEnabled(false);
+        for (int tick = 1; tick <= 39; ++tick)
+            splash->tmrTimer_Timer();
+
         QCOMPARE(sandbox.boxes().size(), 1);
         const forms::MsgBoxCall box = sandbox.boxes()[0];
         QVERIFY2(box.prompt.contains(reason), qPrintable(box.prompt));
@@ -162,7 +192,7 @@ private slots:
         QCOMPARE(box.buttons, int(forms::vbCritical));
         QCOMPARE(sandbox.endedWith(), std::optional<int>(2));
         QVERIFY(!forms::loadedInstance<Frmsplash>());
-        QVERIFY(!forms::loadedInstance<ana>());
+        QVERIFY(!forms::loadedInstance<ana>()->isVisible());
         QVERIFY(!anyWindowVisible());
     }
 

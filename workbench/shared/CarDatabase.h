@@ -16,6 +16,11 @@ struct CarDatabase {
     // Why the database cannot serve the program (a message for the user naming the file and the
     // folders searched), or nothing when it can.
     static std::optional<QString> problem();
+    // The check as the program starts using the database: when it cannot serve the program, the
+    // reason is shown and the program ends with status 2, and the answer is false.
+    static bool ready();
+    // What a window tells the user when another program holds the database file at `path`.
+    static QString inUseMessage(const QString& path);
 };
 
 } // namespace workbench

@@ -34,19 +34,28 @@ class CarList {
 public:
     CarList(controls::ComboBox* list, data::DataControl* data, QString table, std::vector<DisplayField> display);
 
-    // Clears the list and adds every car name of the table, in the order the database gives them.
-    void fill();
-    // Re-queries the table for the list's current text (bound, never pasted into the query), then
-    // moves last and first so the display ends on the first matching row.
+    // Clears the list and adds every car name of the table, in the order the database gives them;
+    // each item keeps the name as read. False when another program holds the database: the user
+    // has been told, and the list stays empty.
+    bool fill();
+    // Re-queries the table for the picked item's name as read (bound, never pasted into the query),
+    // then moves last and first so the display ends on the first matching row. While another
+    // program holds the database the user is told, and the boxes keep what they show.
     void select();
     // Copies each display column of the current row into its box. A column that cannot be read
     // (no current row, no such column, no value) leaves its box as it was.
     void display() const;
+    // Whether the current row holds a value in the column that has no text form (a number the
+    // program's numbers cannot hold), so that its box kept what it had.
+    bool holdsUnreadable(const QString& column) const;
 
     const QString& table() const { return table_; }
     controls::ComboBox* list() const { return list_; }
 
 private:
+    bool refresh();
+    QString listText(const QString& name) const;
+
     controls::ComboBox* list_;
     data::DataControl* data_;
     QString table_;
