@@ -30,18 +30,12 @@ void Shape::setBorder(const QColor& c, int width)
     update();
 }
 
-void Shape::setBorderVisible(bool on)
-{
-    borderVisible_ = on;
-    update();
-}
-
 void Shape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     if (filled_)
         p.fillRect(rect(), fill_);
-    if (borderVisible_ && borderWidth_ > 0) {
+    if (borderWidth_ > 0) {
         QPen pen(border_, borderWidth_);
         pen.setJoinStyle(Qt::MiterJoin);
         p.setPen(pen);

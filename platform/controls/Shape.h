@@ -15,7 +15,6 @@ public:
     void setFillColor(const QColor& c);
     void setFilled(bool solid);
     void setBorder(const QColor& c, int width = 1);
-    void setBorderVisible(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -25,7 +24,6 @@ private:
     bool filled_ = false;
     QColor border_{Qt::black};
     int borderWidth_ = 1;
-    bool borderVisible_ = true;
 };
 
 } // namespace controls

@@ -57,7 +57,7 @@ void lvButtons_H::paintEvent(QPaintEvent*)
 
     QPainterPath path;
     path.addRoundedRect(r, 3, 3);
-    if (gradient_ && isEnabled()) {
+    if (isEnabled()) {
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, face.lighter(112));
         g.setColorAt(0.5, face);

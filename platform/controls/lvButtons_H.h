@@ -14,9 +14,7 @@ public:
 
     // Design colours: caption and face, and the same while the pointer hovers.
     void setColors(const QColor& fore, const QColor& back, const QColor& foreHover, const QColor& backHover);
-    void setGradient(bool on) { gradient_ = on; update(); }
 
-    bool hovering() const { return hover_; }
     QColor currentForeColor() const;
     QColor currentBackColor() const;
 
@@ -38,7 +36,6 @@ private:
     QColor back_{0xE8, 0xE8, 0xE8};
     QColor foreHover_{Qt::black};
     QColor backHover_{0xF4, 0xF4, 0xF4};
-    bool gradient_ = true;
     bool hover_ = false;
 };
 

@@ -20,7 +20,6 @@ public:
     void Hide() { hide(); }
     // Closes the window the way the user's close box does; the window is destroyed after it.
     void Unload();
-    bool isUnloaded() const { return unloaded_; }
 
     // Outer position and size in twips.
     double Left() const;
@@ -32,7 +31,6 @@ public:
     // The client area's height in twips, whatever the desktop's frame adds around it.
     void setClientHeight(double twips);
 
-    QString Caption() const { return windowTitle(); }
 
     // Runs the load hook once, guarded; instance<T>() calls it when it creates the window.
     void load();

@@ -75,7 +75,6 @@ bool MoveToEx(HDC hdc, int x, int y, POINT* previous)
 {
     return movePoint(hdc, &DeviceContext::position, x, y, previous);
 }
-bool GetCurrentPositionEx(HDC hdc, POINT* position) { return readPoint(hdc, &DeviceContext::position, position); }
 bool SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous)
 {
     return movePoint(hdc, &DeviceContext::brushOrigin, x, y, previous);

@@ -31,7 +31,6 @@ COLORREF GetBkColor(HDC hdc);
 COLORREF SetTextColor(HDC hdc, COLORREF colour);
 COLORREF GetTextColor(HDC hdc);
 bool MoveToEx(HDC hdc, int x, int y, POINT* previous);
-bool GetCurrentPositionEx(HDC hdc, POINT* position);
 bool SetBrushOrgEx(HDC hdc, int x, int y, POINT* previous);
 bool GetBrushOrgEx(HDC hdc, POINT* origin);
 int SetStretchBltMode(HDC hdc, int mode); // previous mode, 0 on failure
