@@ -4,6 +4,9 @@
 
 #include <QPolygon>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdlib>
 
 namespace gdi {
@@ -47,7 +50,8 @@ Qt::PenJoinStyle joinStyle(uint32_t style)
 QPen qpenFor(const LOGPEN& record)
 {
     const bool geometric = (record.lopnStyle & PS_TYPE_MASK) == PS_GEOMETRIC;
-    const int width = geometric ? std::abs(record.lopnWidth.x) : 1;
+    // In 64 bits: the width of INT_MIN has no int magnitude.
+    const int64_t width = geometric ? std::abs(int64_t(record.lopnWidth.x)) : 1;
     QPen pen(qcolor(record.lopnColor));
     pen.setStyle(lineStyle(record.lopnStyle));
     if (width <= 1) {
@@ -55,7 +59,7 @@ QPen qpenFor(const LOGPEN& record)
         pen.setCapStyle(Qt::FlatCap);
         return pen;
     }
-    pen.setWidth(width);
+    pen.setWidth(static_cast<int>(std::min<int64_t>(width, INT_MAX)));
     pen.setCapStyle(capStyle(record.lopnStyle));
     pen.setJoinStyle(joinStyle(record.lopnStyle));
     return pen;
