@@ -5,7 +5,6 @@
 #include <QPolygon>
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <cstdlib>
 
@@ -14,6 +13,8 @@ namespace gdi {
 using namespace detail;
 
 namespace {
+
+constexpr int64_t kWidestPen = (1 << 15) - 1;
 
 Qt::PenStyle lineStyle(uint32_t style)
 {
@@ -59,7 +60,9 @@ QPen qpenFor(const LOGPEN& record)
         pen.setCapStyle(Qt::FlatCap);
         return pen;
     }
-    pen.setWidth(static_cast<int>(std::min<int64_t>(width, INT_MAX)));
+    // Qt refuses a pen of 2^15 pixels or wider, drawing it one pixel wide; the widest it takes
+    // stands in for it.
+    pen.setWidth(static_cast<int>(std::min<int64_t>(width, kWidestPen)));
     pen.setCapStyle(capStyle(record.lopnStyle));
     pen.setJoinStyle(joinStyle(record.lopnStyle));
     return pen;

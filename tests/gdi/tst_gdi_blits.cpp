@@ -360,6 +360,11 @@ void TestGdiBlits::extremeArgumentsStayOnTheBitmap_data()
     QTest::newRow("line across, ends at the limits")
         << Call::Polyline << QList{INT_MIN, 50, INT_MAX, 50} << 0 << QRect(0, 50, 100, 1);
     QTest::newRow("line far outside") << Call::Polyline << QList{INT_MIN, INT_MIN, INT_MAX, INT_MIN} << 0 << QRect();
+    // A fifth number is the width of a geometric pen; either of these covers the bitmap.
+    QTest::newRow("pen of width INT_MIN") << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MIN} << 0
+                                          << QRect(0, 0, 100, 100);
+    QTest::newRow("pen of width INT_MAX") << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MAX} << 0
+                                          << QRect(0, 0, 100, 100);
 }
 
 // Corners near the int limits and extents that reach past them: every call clips in full
@@ -393,6 +398,9 @@ void TestGdiBlits::extremeArgumentsStayOnTheBitmap()
         break;
     }
     case Call::Polyline: {
+        const gdi::LOGPEN wide{gdi::PS_GEOMETRIC, {a.value(4), 0}, 0};
+        const testing::Selected pen(target.dc(), a.size() > 4 ? gdi::CreatePenIndirect(&wide)
+                                                                : gdi::GetStockObject(gdi::BLACK_PEN));
         const gdi::POINT points[] = {{a[0], a[1]}, {a[2], a[3]}};
         QVERIFY(gdi::Polyline(target.dc(), points, 2));
         break;
