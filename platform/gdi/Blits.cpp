@@ -48,7 +48,7 @@ bool PatBlt(HDC hdc, int x, int y, int width, int height, uint32_t rop)
     const std::optional<Drawable> to = drawable(hdc);
     if (!to || raster::kRop3Table[code].source)
         return false;
-    return blitOnto(*to, code, raster::normalisedRect(x, y, width, height), nullptr);
+    return blitOnto(*to, code, raster::clippedExtent(x, y, width, height, to->surface.bounds()), nullptr);
 }
 
 bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, uint32_t rop)
@@ -66,7 +66,12 @@ bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, in
     }
     if (width <= 0 || height <= 0)
         return true;
-    return blitOnto(*to, code, {x, y, x + width, y + height}, from ? &*from : nullptr);
+    const raster::Rect target = raster::clippedExtent(x, y, width, height, to->surface.bounds());
+    if (from) { // the source corner moves with the clipped target's
+        from->x += int64_t(target.left) - x;
+        from->y += int64_t(target.top) - y;
+    }
+    return blitOnto(*to, code, target, from ? &*from : nullptr);
 }
 
 bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
@@ -75,7 +80,7 @@ bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx
     const uint8_t code = raster::rop3Code(rop);
     if (!raster::kRop3Table[code].source) {
         const std::optional<Drawable> to = drawable(hdc);
-        return to && blitOnto(*to, code, raster::normalisedRect(x, y, width, height), nullptr);
+        return to && blitOnto(*to, code, raster::clippedExtent(x, y, width, height, to->surface.bounds()), nullptr);
     }
     if (width == sourceWidth && height == sourceHeight && width > 0 && height > 0)
         return BitBlt(hdc, x, y, width, height, source, sx, sy, rop); // nothing to sample
@@ -83,7 +88,7 @@ bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx
     const std::optional<Drawable> src = drawable(source);
     if (!to || !src)
         return false;
-    const raster::Rect visible = raster::normalisedRect(x, y, width, height).intersected(to->surface.bounds());
+    const raster::Rect visible = raster::clippedExtent(x, y, width, height, to->surface.bounds());
     std::vector<uint32_t> sampled = raster::resample(
         src->surface, {sx, sy, sourceWidth, sourceHeight, x, y, width, height}, visible, static_cast<raster::StretchMode>(to->dc->stretchMode));
     if (sampled.empty())

@@ -4,6 +4,8 @@
 
 #include <QPolygon>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 namespace gdi {
@@ -11,6 +13,8 @@ namespace gdi {
 using namespace detail;
 
 namespace {
+
+constexpr int64_t kWidestPen = (1 << 15) - 1;
 
 Qt::PenStyle lineStyle(uint32_t style)
 {
@@ -47,7 +51,8 @@ Qt::PenJoinStyle joinStyle(uint32_t style)
 QPen qpenFor(const LOGPEN& record)
 {
     const bool geometric = (record.lopnStyle & PS_TYPE_MASK) == PS_GEOMETRIC;
-    const int width = geometric ? std::abs(record.lopnWidth.x) : 1;
+    // In 64 bits: the width of INT_MIN has no int magnitude.
+    const int64_t width = geometric ? std::abs(int64_t(record.lopnWidth.x)) : 1;
     QPen pen(qcolor(record.lopnColor));
     pen.setStyle(lineStyle(record.lopnStyle));
     if (width <= 1) {
@@ -55,7 +60,9 @@ QPen qpenFor(const LOGPEN& record)
         pen.setCapStyle(Qt::FlatCap);
         return pen;
     }
-    pen.setWidth(width);
+    // Qt refuses a pen of 2^15 pixels or wider, drawing it one pixel wide; the widest it takes
+    // stands in for it.
+    pen.setWidth(static_cast<int>(std::min<int64_t>(width, kWidestPen)));
     pen.setCapStyle(capStyle(record.lopnStyle));
     pen.setJoinStyle(joinStyle(record.lopnStyle));
     return pen;

@@ -3,10 +3,13 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Painter.h"
+#include "platform/raster/Surface.h"
 
 #include <QFontMetrics>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 
 namespace gdi {
@@ -60,13 +63,23 @@ QFont qfontOf(Font* font)
     return *font->qfont;
 }
 
-int horizontalStart(const RECT& r, int width, uint32_t format)
+// Positions are 64-bit: a rectangle may run from near INT_MIN to near INT_MAX.
+int64_t horizontalStart(const RECT& r, int width, uint32_t format)
 {
     if (format & DT_CENTER)
-        return (r.left + r.right - width) >> 1; // halves round down, also left of 0
+        return (int64_t(r.left) + r.right - width) >> 1; // halves round down, also left of 0
     if (format & DT_RIGHT)
-        return r.right - width;
+        return int64_t(r.right) - width;
     return r.left;
+}
+
+// Whether a line set at (x, y), which reaches no farther than `reach` from there in any
+// direction (however it is turned), can touch `area` at all. Lines that cannot are left out,
+// so Qt never sees a position beyond what its fixed-point glyph positions hold.
+bool mayTouch(int64_t x, int64_t y, int64_t reach, const QRect& area)
+{
+    return x + reach >= area.left() && x - reach <= area.right() && y + reach >= area.top()
+           && y - reach <= area.bottom();
 }
 
 } // namespace
@@ -85,11 +98,13 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
     const QFontMetrics metrics(font);
     const int lineHeight = metrics.ascent() + metrics.descent();
     // The platform centres or bottom-aligns only single-line text; other text starts at the top.
-    int top = rect->top;
+    int64_t top = rect->top;
     if (singleLine && (format & DT_VCENTER))
-        top = (rect->top + rect->bottom - lineHeight) >> 1;
+        top = (int64_t(rect->top) + rect->bottom - lineHeight) >> 1;
     else if (singleLine && (format & DT_BOTTOM))
-        top = rect->bottom - lineHeight;
+        top = int64_t(rect->bottom) - lineHeight;
+    const int64_t height = top - rect->top + int64_t(lines.size()) * lineHeight;
+    const int result = static_cast<int>(std::clamp<int64_t>(height, INT_MIN, INT_MAX));
 
     DcPainter drawing(*dc);
     if (!drawing.isActive())
@@ -97,15 +112,24 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
     QPainter& p = drawing.painter();
     p.setFont(font);
     p.setPen(qcolor(dc->textColor));
-    if (!(format & DT_NOCLIP))
-        p.setClipRect(QRect(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1)));
+    // Only the part of the rectangle on the pixels matters; cut in 64 bits, it fits a QRect.
+    const raster::Rect device{0, 0, p.device()->width(), p.device()->height()};
+    const raster::Rect clip = raster::clipped(rect->left, rect->top, rect->right, rect->bottom, device);
+    const QRect shown = (format & DT_NOCLIP) ? QRect(0, 0, device.right, device.bottom)
+                                             : QRect(clip.left, clip.top, clip.width(), clip.height());
+    if (shown.isEmpty())
+        return result;
+    p.setClipRect(shown);
     const double angle = selected ? selected->record.lfEscapement / 10.0 : 0.0;
 
     for (qsizetype k = 0; k < lines.size(); ++k) {
         const ShownLine line = withoutPrefixes(lines[k], !(format & DT_NOPREFIX));
         const int width = metrics.horizontalAdvance(line.text);
+        const int64_t startX = horizontalStart(*rect, width, format), startY = top + int64_t(k) * lineHeight;
+        if (!mayTouch(startX, startY, int64_t(width) + 2 * int64_t(lineHeight), shown))
+            continue;
         p.save();
-        p.translate(horizontalStart(*rect, width, format), top + static_cast<int>(k) * lineHeight);
+        p.translate(static_cast<qreal>(startX), static_cast<qreal>(startY));
         p.rotate(-angle); // escapement turns counter-clockwise, Qt's rotation clockwise
         if (dc->bkMode == OPAQUE)
             p.fillRect(QRect(0, 0, width, lineHeight), qcolor(dc->bkColor));
@@ -117,7 +141,7 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
         }
         p.restore();
     }
-    return top - rect->top + static_cast<int>(lines.size()) * lineHeight;
+    return result;
 }
 
 } // namespace gdi

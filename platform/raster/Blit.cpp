@@ -3,6 +3,7 @@
 #include "platform/raster/Raster.h"
 #include "platform/raster/Rop3.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -17,11 +18,12 @@ Rect blit(uint8_t code, const Surface& dst, const Rect& target, const BlitSource
         return {};
 
     Rect area = target.intersected(dst.bounds());
-    // Source coordinates are destination coordinates moved by this much.
-    const int dx = source ? source->x - target.left : 0;
-    const int dy = source ? source->y - target.top : 0;
+    // Source coordinates are destination coordinates moved by this much; the two corners may lie
+    // at opposite ends of the int range, so the move and the source's place are 64-bit.
+    const int64_t dx = source ? int64_t(source->x) - target.left : 0;
+    const int64_t dy = source ? int64_t(source->y) - target.top : 0;
     if (rop.source)
-        area = area.intersected(source->surface.bounds().translated(-dx, -dy));
+        area = clipped(-dx, -dy, source->surface.width - dx, source->surface.height - dy, area);
     if (area.empty())
         return {};
 
@@ -34,7 +36,7 @@ Rect blit(uint8_t code, const Surface& dst, const Rect& target, const BlitSource
     if (!rop.source) {
         scratch.assign(area.width(), 0);
         job.src = scratch.data();
-    } else if (source->surface.bits == dst.bits && area.intersects(area.translated(dx, dy))) {
+    } else if (source->surface.bits == dst.bits && std::abs(dx) < area.width() && std::abs(dy) < area.height()) {
         // Reading and writing the same pixels: take the source aside first.
         scratch.resize(static_cast<size_t>(area.width()) * area.height());
         for (int j = 0; j < area.height(); ++j)

@@ -8,10 +8,12 @@
 namespace raster {
 
 // Where a blit reads from: the pixel of `surface` at (x, y) lands on the target's top-left corner.
+// The corner is 64-bit so that a caller who clips the target first can move it along without
+// leaving the int range.
 struct BlitSource {
     Surface surface;
-    int x = 0;
-    int y = 0;
+    int64_t x = 0;
+    int64_t y = 0;
 };
 
 // Runs a raster code over `target` of `dst`, clipped to the destination and to the part of the

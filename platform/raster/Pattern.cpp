@@ -43,8 +43,9 @@ std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<ui
 {
     Pattern p;
     p.kind = Pattern::Kind::Tiled;
-    p.originX = originX;
-    p.originY = originY;
+    // Only the origin modulo 8 matters; keeping it in 0..7 lets x - originX never overflow.
+    p.originX = originX & 7;
+    p.originY = originY & 7;
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
             const std::optional<bool> bit = hatchBit(style, x, y);

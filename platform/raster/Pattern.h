@@ -18,7 +18,7 @@ struct Pattern {
     uint32_t colour = kOpaque; // the solid colour, as a pixel
     std::array<uint32_t, 64> tile{}; // row-major pixels of a tiled pattern
     std::array<bool, 64> covered{};
-    int originX = 0; // the tile's top-left pixel sits at (originX, originY) modulo 8
+    int originX = 0; // the tile's top-left pixel sits at (originX, originY) modulo 8; kept in 0..7
     int originY = 0;
 
     // Tile index of a destination pixel.

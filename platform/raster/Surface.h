@@ -28,10 +28,18 @@ struct Rect {
     int width() const { return right - left; }
     int height() const { return bottom - top; }
     bool empty() const { return right <= left || bottom <= top; }
-    Rect translated(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
     Rect intersected(const Rect& o) const;
     bool intersects(const Rect& o) const { return !intersected(o).empty(); }
 };
+
+// The part of [left, right) x [top, bottom) inside `bound`. The edges come in 64 bits, so a caller
+// adds a far-off corner and a huge extent without wrapping round onto the surface; every edge of
+// the result lies within `bound`, so its own arithmetic fits an int.
+Rect clipped(int64_t left, int64_t top, int64_t right, int64_t bottom, const Rect& bound);
+
+// A corner and an extent as the drawing calls take them, clipped to `bound`; a negative extent
+// runs from x + w up to x - 1.
+Rect clippedExtent(int x, int y, int w, int h, const Rect& bound);
 
 // How a brush's hatch crosses its 8 x 8 cell. The values are the platform's hatch style numbers,
 // so the device-context layer passes a style through unchanged.
@@ -48,7 +56,7 @@ struct Surface {
     int height = 0;
     ptrdiff_t stride = 0; // pixels from one row to the next
 
-    uint32_t* row(int y) const { return bits + y * stride; }
+    uint32_t* row(ptrdiff_t y) const { return bits + y * stride; }
     Rect bounds() const { return {0, 0, width, height}; }
 };
 

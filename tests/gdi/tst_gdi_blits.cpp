@@ -1,11 +1,14 @@
 // The ternary raster operations, brushes, clipping and stretching, on exact pixels.
 #include "platform/gdi/Gdi.h"
 #include "platform/raster/Raster.h"
+#include "platform/raster/Stretch.h"
 #include "tests/support/Canvas.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <algorithm>
+#include <climits>
 #include <random>
 
 using testing::Canvas;
@@ -38,6 +41,8 @@ QImage picture(const QStringList& rows, QRgb ink, QRgb paper)
     return image;
 }
 
+enum class Call { PatBlt, BitBlt, StretchBlt, SetPixel, DrawText, Polyline };
+
 } // namespace
 
 class TestGdiBlits : public QObject {
@@ -58,6 +63,10 @@ private slots:
     void stretchModesWhenShrinking_data();
     void stretchModesWhenShrinking();
     void stretchingMirrorsAndEnlarges();
+    void extremeArgumentsStayOnTheBitmap_data();
+    void extremeArgumentsStayOnTheBitmap();
+    void stretchReadsABoundedSpreadOfTheBox_data();
+    void stretchReadsABoundedSpreadOfTheBox();
 };
 
 void TestGdiBlits::everyCodeFollowsItsTruthTable_data()
@@ -309,6 +318,127 @@ void TestGdiBlits::stretchingMirrorsAndEnlarges()
     // An unknown stretch mode is refused and the DC keeps its own.
     QCOMPARE(gdi::SetStretchBltMode(target.dc(), 5), 0);
     QCOMPARE(gdi::GetStretchBltMode(target.dc()), gdi::BLACKONWHITE);
+}
+
+void TestGdiBlits::extremeArgumentsStayOnTheBitmap_data()
+{
+    QTest::addColumn<Call>("call");
+    QTest::addColumn<QList<int>>("args"); // the call's numbers in its own order
+    QTest::addColumn<int>("mode"); // stretch mode, or text format
+    QTest::addColumn<QRect>("painted"); // exactly the pixels that turn black
+    const int far = INT_MAX - 100;
+    QTest::newRow("patblt right of the bitmap") << Call::PatBlt << QList{far, 0, 1000, 10} << 0 << QRect();
+    QTest::newRow("patblt left, extent to INT_MIN") << Call::PatBlt << QList{-10, 0, INT_MIN, 5} << 0 << QRect();
+    QTest::newRow("patblt from inside, huge extents") << Call::PatBlt << QList{50, 50, INT_MAX, INT_MAX} << 0
+                                                      << QRect(50, 50, 50, 50);
+    QTest::newRow("patblt over everything") << Call::PatBlt << QList{far, far, INT_MIN, INT_MIN} << 0
+                                            << QRect(0, 0, 100, 100);
+    QTest::newRow("bitblt huge width from inside") << Call::BitBlt << QList{50, 0, INT_MAX, 10, 0, 0} << 0
+                                                   << QRect(50, 0, 50, 10);
+    QTest::newRow("bitblt source far right") << Call::BitBlt << QList{-100, 0, 150, 10, far, 0} << 0 << QRect();
+    QTest::newRow("bitblt source at INT_MIN") << Call::BitBlt << QList{0, 0, INT_MAX, 10, INT_MIN, INT_MIN} << 0
+                                              << QRect();
+    QTest::newRow("bitblt corners at opposite limits")
+        << Call::BitBlt << QList{INT_MIN + 10, 0, INT_MAX, 10, 20, 0} << 0 << QRect();
+    for (int mode : {gdi::BLACKONWHITE, gdi::WHITEONBLACK, gdi::COLORONCOLOR, gdi::HALFTONE}) {
+        QTest::addRow("stretch %d, huge width from inside", mode)
+            << Call::StretchBlt << QList{50, 0, INT_MAX, 10, 0, 0, 100, 100} << mode << QRect(50, 0, 50, 10);
+        QTest::addRow("stretch %d, mirrored extents at the limits", mode)
+            << Call::StretchBlt << QList{-1, 0, INT_MIN, 10, INT_MAX, 0, INT_MIN, 100} << mode << QRect();
+        QTest::addRow("stretch %d, 100000 square source", mode)
+            << Call::StretchBlt << QList{0, 0, 16, 16, 0, 0, 100000, 100000} << mode << QRect(0, 0, 16, 16);
+        QTest::addRow("stretch %d, INT_MAX square source, far corner", mode)
+            << Call::StretchBlt << QList{0, 0, 16, 16, far, far, INT_MAX, INT_MAX} << mode << QRect(0, 0, 16, 16);
+    }
+    QTest::newRow("setpixel at the limits") << Call::SetPixel << QList{INT_MAX, INT_MIN} << 0 << QRect();
+    const int centred = gdi::DT_SINGLELINE | gdi::DT_CENTER | gdi::DT_VCENTER;
+    QTest::newRow("text centred far right") << Call::DrawText << QList{10, 0, INT_MAX, 100} << centred << QRect();
+    QTest::newRow("text centred far down") << Call::DrawText << QList{0, 10, 100, INT_MAX} << centred << QRect();
+    QTest::newRow("text right-aligned far left")
+        << Call::DrawText << QList{INT_MIN, 0, -10, 100} << int(gdi::DT_RIGHT) << QRect();
+    QTest::newRow("text at the far end") << Call::DrawText << QList{far, far, INT_MAX, INT_MAX} << 0 << QRect();
+    QTest::newRow("line across, ends at the limits")
+        << Call::Polyline << QList{INT_MIN, 50, INT_MAX, 50} << 0 << QRect(0, 50, 100, 1);
+    QTest::newRow("line far outside") << Call::Polyline << QList{INT_MIN, INT_MIN, INT_MAX, INT_MIN} << 0 << QRect();
+    // A fifth number is the width of a geometric pen; either of these covers the bitmap.
+    QTest::newRow("pen of width INT_MIN") << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MIN} << 0
+                                          << QRect(0, 0, 100, 100);
+    QTest::newRow("pen of width INT_MAX") << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MAX} << 0
+                                          << QRect(0, 0, 100, 100);
+}
+
+// Corners near the int limits and extents that reach past them: every call clips in full
+// precision, so it paints exactly the part of its rectangle on the bitmap (nothing when the
+// rectangle lies beyond it), and a stretch costs what its destination costs.
+void TestGdiBlits::extremeArgumentsStayOnTheBitmap()
+{
+    QFETCH(Call, call);
+    QFETCH(QList<int>, args);
+    QFETCH(int, mode);
+    QFETCH(QRect, painted);
+    const QList<int>& a = args;
+    Canvas target(100, 100, 0xFFFFFF), source(100, 100, 0x000000);
+    gdi::SetBkMode(target.dc(), gdi::TRANSPARENT);
+    QElapsedTimer timer;
+    timer.start();
+    switch (call) {
+    case Call::PatBlt: QVERIFY(gdi::PatBlt(target.dc(), a[0], a[1], a[2], a[3], gdi::BLACKNESS)); break;
+    case Call::BitBlt:
+        QVERIFY(gdi::BitBlt(target.dc(), a[0], a[1], a[2], a[3], source.dc(), a[4], a[5], gdi::SRCCOPY));
+        break;
+    case Call::StretchBlt:
+        QVERIFY(gdi::SetStretchBltMode(target.dc(), mode) != 0);
+        QVERIFY(gdi::StretchBlt(target.dc(), a[0], a[1], a[2], a[3], source.dc(), a[4], a[5], a[6], a[7],
+                                gdi::SRCCOPY));
+        break;
+    case Call::SetPixel: QCOMPARE(gdi::SetPixel(target.dc(), a[0], a[1], 0), gdi::CLR_INVALID); break;
+    case Call::DrawText: {
+        gdi::RECT r{a[0], a[1], a[2], a[3]};
+        gdi::DrawTextA(target.dc(), "Wide text", -1, &r, static_cast<uint32_t>(mode));
+        break;
+    }
+    case Call::Polyline: {
+        const gdi::LOGPEN wide{gdi::PS_GEOMETRIC, {a.value(4), 0}, 0};
+        const testing::Selected pen(target.dc(), a.size() > 4 ? gdi::CreatePenIndirect(&wide)
+                                                                : gdi::GetStockObject(gdi::BLACK_PEN));
+        const gdi::POINT points[] = {{a[0], a[1]}, {a[2], a[3]}};
+        QVERIFY(gdi::Polyline(target.dc(), points, 2));
+        break;
+    }
+    }
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("took %1 ms").arg(timer.elapsed())));
+    QCOMPARE(testing::inkBounds(gdi::snapshot(target.dc()), qRgb(255, 255, 255)), painted);
+    if (!painted.isEmpty()) // every pixel of the painted area, not just its corners
+        QCOMPARE(testing::coloursIn(gdi::snapshot(target.dc()).copy(painted)), QSet<QRgb>{qRgb(0, 0, 0)});
+}
+
+void TestGdiBlits::stretchReadsABoundedSpreadOfTheBox_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<uint32_t>("expected");
+    QTest::newRow("black on white") << int(raster::StretchMode::BlackOnWhite) << 0xFF000000u;
+    QTest::newRow("white on black") << int(raster::StretchMode::WhiteOnBlack) << 0xFFFFFFFFu;
+    QTest::newRow("halftone") << int(raster::StretchMode::Halftone) << 0xFF808080u;
+    QTest::newRow("colour on colour") << int(raster::StretchMode::ColourOnColour) << 0xFF000000u;
+}
+
+// A real 100000 x 100000 source (one row, black then white, repeated: a stride of 0 spares the
+// 40 GB) shrunk to one pixel. Reading every pixel of the box would take minutes; a bounded set
+// of samples is quick, and spread over the whole box it still sees both halves.
+void TestGdiBlits::stretchReadsABoundedSpreadOfTheBox()
+{
+    QFETCH(int, mode);
+    QFETCH(uint32_t, expected);
+    constexpr int side = 100000;
+    std::vector<uint32_t> row(side, 0xFFFFFFFF);
+    std::fill_n(row.begin(), side / 2, 0xFF000000);
+    const raster::Surface source{row.data(), side, side, 0};
+    QElapsedTimer timer;
+    timer.start();
+    const std::vector<uint32_t> out = raster::resample(source, {0, 0, side, side, 0, 0, 1, 1}, {0, 0, 1, 1},
+                                                       static_cast<raster::StretchMode>(mode));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("took %1 ms").arg(timer.elapsed())));
+    QCOMPARE(out, std::vector<uint32_t>{expected});
 }
 
 QTEST_MAIN(TestGdiBlits)
