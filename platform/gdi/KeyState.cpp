@@ -104,6 +104,8 @@ bool downOnX(xcb_connection_t* c, int code)
             xcb_query_pointer_reply(c, xcb_query_pointer(c, x11Root(c)), nullptr), &std::free};
         return pointer && (pointer->mask & buttonMask);
     }
+    if (!isKeyboardCode(code))
+        return false;
     const Reply<xcb_query_keymap_reply_t> keymap{xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr),
                                                  &std::free};
     if (!keymap)

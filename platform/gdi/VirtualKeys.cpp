@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+#include <algorithm>
 #include <vector>
 
 namespace gdi::detail {
@@ -92,6 +93,11 @@ int virtualKeyOfButton(int qtButton)
     case Qt::MiddleButton: return VK_MBUTTON;
     default: return 0;
     }
+}
+
+bool isKeyboardCode(int virtualKey)
+{
+    return std::ranges::any_of(keys(), [virtualKey](const Key& key) { return key.virtualKey == virtualKey; });
 }
 
 bool isKeyOf(int virtualKey, uint32_t unshifted, uint32_t shifted)

@@ -44,6 +44,8 @@ namespace gdi::detail {
 int virtualKeyOfQtKey(int qtKey, bool keypad);
 // The code a mouse button (Qt::MouseButton) stands for, 0 for a button without one.
 int virtualKeyOfButton(int qtButton);
+// Whether any keyboard key has the code (the mouse buttons' codes have none).
+bool isKeyboardCode(int virtualKey);
 // Whether an X keyboard key whose first two symbols are `unshifted` and `shifted` is the key of
 // `virtualKey`. The keypad's numbers count whatever Num Lock says.
 bool isKeyOf(int virtualKey, uint32_t unshifted, uint32_t shifted);
