@@ -95,7 +95,7 @@ void watchWindowInput()
 // Whether the X server has the key or button of `code` down.
 bool downOnX(xcb_connection_t* c, int code)
 {
-    const int buttonMask = code == VK_LBUTTON ? XCB_BUTTON_MASK_1
+    const int buttonMask = code == VK_LBUTTON   ? XCB_BUTTON_MASK_1
                            : code == VK_MBUTTON ? XCB_BUTTON_MASK_2
                            : code == VK_RBUTTON ? XCB_BUTTON_MASK_3
                                                 : 0;
@@ -106,8 +106,7 @@ bool downOnX(xcb_connection_t* c, int code)
     }
     if (!isKeyboardCode(code))
         return false;
-    const Reply<xcb_query_keymap_reply_t> keymap{xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr),
-                                                 &std::free};
+    const Reply<xcb_query_keymap_reply_t> keymap{xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr), &std::free};
     if (!keymap)
         return false;
     // The symbols of the keys that are down, asked all at once; few keys are down at a time.

@@ -71,7 +71,10 @@ const std::vector<Key>& keys()
     return table;
 }
 
-bool stands(const Key& key, uint32_t keysym) { return keysym != 0 && (key.keysym == keysym || key.otherKeysym == keysym); }
+bool stands(const Key& key, uint32_t keysym)
+{
+    return keysym != 0 && (key.keysym == keysym || key.otherKeysym == keysym);
+}
 
 } // namespace
 
