@@ -9,6 +9,8 @@
 #include <array>
 #include <cstdint>
 
+class QWidget;
+
 // An off-screen image: a memory DC with a bitmap compatible with the screen (or with a DC the
 // caller names) selected into it, the image's rectangle in pixels and a background colour.
 // Drawing operations draw into its DC; Paint copies it to any other DC.
@@ -73,6 +75,23 @@ public:
     gdi::HDC hdc() const { return m_hDC; }
     vb::Int16 Width() const;
     vb::Int16 Height() const;
+
+    // Input devices and windows: the desktop's keys, mouse buttons and cursor, the active window.
+    // Flashes a window's caption intTimes times, lngIntervalTicks apart, the event loop running
+    // between flashes; blnInvert False returns it to normal each time instead.
+    void FlashWindow(gdi::HWND hWnd, vb::Int16 intTimes = 6, int32_t lngIntervalTicks = 400, bool blnInvert = true);
+    bool IsFormActive(QWidget& frmName);
+    // The first virtual-key code held down since before its previous query, -1 when none or when
+    // enmKeyState is not 1.
+    vb::Int16 GetKeyCode(int32_t enmKeyState = 1);
+    gdi::HWND GetActivehWnd();
+    // Each HideMouse needs a ShowMouse before the cursor shows again.
+    void HideMouse();
+    void ShowMouse();
+    // True while the key or button is held, from the second query after it went down on.
+    bool MouseKeyPressed(int32_t udtKey);
+    // The cursor's screen position in pixels; both left as they are when it cannot be read.
+    void MousePosition(vb::Int16& intX, vb::Int16& intY);
 
 private:
     friend struct clsBitmapInternals; // the tests reach the private routines through it

@@ -3,11 +3,11 @@
 
 ZV_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-webengine-dev libfontconfig-dev
+  qt6-base-dev qt6-svg-dev qt6-webengine-dev libfontconfig-dev libxcb1-dev
   libsqlite3-dev sqlite3
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
 )
-ZV_TEST_PACKAGES=(xvfb xauth libbenchmark-dev clang)
+ZV_TEST_PACKAGES=(xvfb xauth xdotool libbenchmark-dev clang)
 
 zv_missing_packages() {
   local p

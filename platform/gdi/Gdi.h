@@ -73,6 +73,21 @@ void DoEvents(); // handles the window events that are waiting, then returns
 HWND windowHandle(QWidget* widget);
 HDC windowDC(QWidget* widget);
 
+// The user's input devices and the program's windows on the desktop.
+// invert true toggles a window between its normal and its attention-seeking look (on X11 the
+// urgency hint that panels show); false returns it to normal. True when it showed the attention
+// look before the call.
+bool FlashWindow(HWND hwnd, bool invert);
+HWND GetActiveWindow(); // the program's active window, 0 when none of ours is active
+// The whole desktop's state of a key or mouse button by its virtual-key code (VirtualKeys.h):
+// 0x8000 while it is down, plus 1 when it went down since the previous query of the same code.
+// Without an X server it knows what the program's own windows receive.
+int16_t GetAsyncKeyState(int virtualKey);
+bool GetCursorPos(POINT* point); // screen pixels
+// Raises or lowers the display count; the cursor is hidden over every program window while the
+// count is below 0. Returns the new count.
+int ShowCursor(bool show);
+
 // For tests and diagnostics: how many objects of each kind are alive, and a DC's pixels.
 struct HandleStats {
     int live = 0;
@@ -88,5 +103,6 @@ struct HandleStats {
 };
 HandleStats handleStats();
 QImage snapshot(HDC hdc); // a copy; null when the DC has nothing to draw on
+bool isFlashed(HWND hwnd); // whether FlashWindow left the window in its attention look
 
 } // namespace gdi

@@ -55,6 +55,7 @@ struct Window : Object {
     QPointer<QWidget> widget;
     QPointer<ClientSurface> surface; // made by the first DC of the window
     HDC ownDC = 0;
+    bool flashed = false; // in the attention look FlashWindow gives
 };
 
 struct DeviceContext : Object {

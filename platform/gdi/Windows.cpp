@@ -1,5 +1,8 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Objects.h"
+#include "platform/gdi/XConnection.h"
+
+#include <QApplication>
 
 #include <unordered_map>
 
@@ -55,6 +58,29 @@ HDC windowDC(QWidget* widget)
             dc->own = true;
     }
     return w->ownDC;
+}
+
+bool FlashWindow(HWND hwnd, bool invert)
+{
+    Window* w = handles().find<Window>(hwnd);
+    if (!w || !w->widget)
+        return false;
+    const bool before = w->flashed;
+    w->flashed = invert && !before;
+    if (w->flashed != before)
+        setUrgencyHint(w->widget->window(), w->flashed);
+    return before;
+}
+
+bool isFlashed(HWND hwnd)
+{
+    const Window* w = handles().find<Window>(hwnd);
+    return w && w->flashed;
+}
+
+HWND GetActiveWindow()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) ? windowHandle(QApplication::activeWindow()) : 0;
 }
 
 } // namespace gdi
