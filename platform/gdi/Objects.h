@@ -78,6 +78,7 @@ struct DeviceContext : Object {
     POINT position;
     POINT brushOrigin;
     int stretchMode = BLACKONWHITE;
+    int polyFillMode = ALTERNATE;
     COLORADJUSTMENT adjustment;
 };
 
