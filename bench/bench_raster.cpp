@@ -68,6 +68,17 @@ void bitBltFullHd(benchmark::State& state, uint32_t rop)
     setBytes(state, size_t(kFullWidth) * kFullHeight * 4);
 }
 
+void alphaBlendFullHd(benchmark::State& state)
+{
+    const auto from = randomCanvas(kFullWidth, kFullHeight), to = randomCanvas(kFullWidth, kFullHeight);
+    for (auto _ : state) {
+        gdi::AlphaBlend(to->dc(), 0, 0, kFullWidth, kFullHeight, from->dc(), 0, 0, kFullWidth, kFullHeight,
+                        gdi::blendFunction(100));
+        benchmark::ClobberMemory();
+    }
+    setBytes(state, size_t(kFullWidth) * kFullHeight * 4);
+}
+
 // The three images the about screen keeps, made once as it makes them on its first frame.
 struct AboutImages {
     clsBitmap fade, back, text;
@@ -139,6 +150,7 @@ public:
 BENCHMARK(memcpyFullHd)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bitBltFullHd, srccopy, gdi::SRCCOPY)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bitBltFullHd, generic, kGenericRop)->Unit(benchmark::kMicrosecond);
+BENCHMARK(alphaBlendFullHd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(aboutFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(pixelsThroughHandles)->Unit(benchmark::kMicrosecond);
 
@@ -159,6 +171,8 @@ int main(int argc, char** argv)
                     reporter.seconds["bitBltFullHd/srccopy"] / copy);
         std::printf("generic ROP3 0xB8 1920x1080: %.2fx memcpy (goal <= 3x)\n",
                     reporter.seconds["bitBltFullHd/generic"] / copy);
+        std::printf("AlphaBlend constant alpha 1920x1080: %.2fx memcpy (goal <= 3x)\n",
+                    reporter.seconds["alphaBlendFullHd"] / copy);
     }
     const double frame = reporter.seconds["aboutFrame"];
     if (frame > 0)
