@@ -4,6 +4,7 @@
 #include "platform/raster/Surface.h"
 
 #include <cstdint>
+#include <vector>
 
 // Mixing a source over a destination with one opacity for the whole area.
 namespace raster {
@@ -18,8 +19,11 @@ constexpr uint32_t blendChannel(uint32_t source, uint32_t destination, uint32_t 
 
 // The reference: pixel by pixel, channel by channel, through blendChannel.
 void blendConstantReference(const RasterJob& job, uint8_t alpha);
-// The same results from a loop over the rows' bytes that the compiler turns into vector code.
+// The same results from a loop over the rows' bytes that the compiler turns into vector code,
+// built for each vector width the processor may have; blendConstant runs the widest it has.
 void blendConstant(const RasterJob& job, uint8_t alpha);
+using BlendLoop = void (*)(const RasterJob&, uint8_t alpha);
+std::vector<BlendLoop> blendLoops(); // those this processor can run, narrowest first
 
 // Blends the source's pixels, starting at (source.x, source.y), into `target` of `dst`, clipped to
 // the destination. The caller checks that the source covers the target; the two may be the same

@@ -214,22 +214,33 @@ void TestRaster::blendChannelIsTheNearestWholeNumber()
             }
 }
 
-// The vectorised loop against the per-pixel reference for all 256 alphas, on random pixels in
-// areas whose widths leave a tail after any vector width; nothing beyond the area changes.
+// Each vectorised loop this processor runs against the per-pixel reference for all 256 alphas, on
+// random pixels in areas whose widths leave a tail after any vector width; nothing beyond the area
+// changes.
 void TestRaster::constantBlendMatchesTheReference()
 {
+    const std::vector<raster::BlendLoop> loops = raster::blendLoops();
+    qInfo("%zu vector widths", loops.size());
     std::mt19937 random(2024);
     const Geometry geometries[] = {{1, 1, {0, 0, 1, 1}, 1, 1, 0, 0}, {40, 6, {3, 2, 36, 6}, 45, 7, 5, 1},
                                    {67, 3, {0, 0, 67, 3}, 70, 3, 3, 0}};
     for (int alpha = 0; alpha < 256; ++alpha)
         for (const Geometry& g : geometries) {
             const Buffer src(g.srcWidth, g.srcHeight, random);
-            Buffer fast(g.dstWidth, g.dstHeight, random), reference = fast;
-            reference.surface.bits = reference.pixels.data();
-            raster::blendConstant(jobFor(fast, src, g, nullptr), static_cast<uint8_t>(alpha));
+            Buffer reference(g.dstWidth, g.dstHeight, random);
+            const std::vector<uint32_t> before = reference.pixels;
             raster::blendConstantReference(jobFor(reference, src, g, nullptr), static_cast<uint8_t>(alpha));
-            if (fast.pixels != reference.pixels)
-                QFAIL(qPrintable(QStringLiteral("alpha %1, %2 pixels wide").arg(alpha).arg(g.area.width())));
+            for (size_t loop = 0; loop < loops.size(); ++loop) {
+                Buffer fast = reference;
+                fast.pixels = before;
+                fast.surface.bits = fast.pixels.data();
+                loops[loop](jobFor(fast, src, g, nullptr), static_cast<uint8_t>(alpha));
+                if (fast.pixels != reference.pixels)
+                    QFAIL(qPrintable(QStringLiteral("loop %1, alpha %2, %3 pixels wide")
+                                         .arg(loop)
+                                         .arg(alpha)
+                                         .arg(g.area.width())));
+            }
         }
 }
 
