@@ -108,6 +108,11 @@ public:
     float Slope(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
 
 private:
+    // A work bitmap for the length of one of the calls above: a memory DC with a bitmap, filled
+    // with the background colour, released however the call ends (a 16-bit overflow included).
+    class WorkBitmap;
+
+private:
     friend struct clsBitmapInternals; // the tests reach the private routines through it
 
     gdi::HFONT CreateLogFont(const QFont& fntFormat, gdi::HFONT& lngPreviousFont, gdi::HDC lnghDC, vb::Int16 intAngle);

@@ -2,10 +2,9 @@
 #include "graphics/clsBitmap.h"
 
 #include "graphics/TwipsToPixels.h"
+#include "graphics/WorkBitmap.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/vb/Numbers.h"
-
-#include <QScopeGuard>
 
 using vb::Int16;
 
@@ -42,13 +41,10 @@ void clsBitmap::WinBlend(gdi::HDC lngPic1hDc, gdi::HDC lngPic2hDc, Int16 intDest
     const uint8_t alpha = vb::CByte(sngBlendAmount * 255.0f);
 
     const int w = intWidth.value(), h = intHeight.value();
-    gdi::HDC work = 0;
-    gdi::HBITMAP workBitmap = 0, workOld = 0;
-    CreateMemoryBitmap(work, workBitmap, workOld, {0, 0, w, h}, m_hDC, Pixels, BackgroundColourMarker);
-    const auto release = qScopeGuard([&] { DestroyMemoryBitmap(work, workBitmap, workOld); });
-    gdi::BitBlt(work, 0, 0, w, h, lngPic1hDc, lngPic1X.value(), lngPic1Y.value(), gdi::SRCCOPY);
-    gdi::AlphaBlend(work, 0, 0, w, h, lngPic2hDc, lngPic2X.value(), lngPic2Y.value(), w, h, gdi::blendFunction(alpha));
-    gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), w, h, work, 0, 0, gdi::SRCCOPY);
+    const WorkBitmap work(*this, w, h, m_hDC);
+    gdi::BitBlt(work.dc(), 0, 0, w, h, lngPic1hDc, lngPic1X.value(), lngPic1Y.value(), gdi::SRCCOPY);
+    gdi::AlphaBlend(work.dc(), 0, 0, w, h, lngPic2hDc, lngPic2X.value(), lngPic2Y.value(), w, h, gdi::blendFunction(alpha));
+    gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), w, h, work.dc(), 0, 0, gdi::SRCCOPY);
 }
 
 void clsBitmap::BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC lngSrc2hDc, Int16 intDestX,
@@ -67,10 +63,7 @@ void clsBitmap::BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC 
         return;
     }
 
-    gdi::HDC work = 0;
-    gdi::HBITMAP workBitmap = 0, workOld = 0;
-    CreateMemoryBitmap(work, workBitmap, workOld, {0, 0, w, h}, lngDesthDc, Pixels, BackgroundColourMarker);
-    const auto release = qScopeGuard([&] { DestroyMemoryBitmap(work, workBitmap, workOld); });
+    const WorkBitmap work(*this, w, h, lngDesthDc);
     for (int x = 0; x < w; ++x)
         for (int y = 0; y < h; ++y) {
             const auto read = [x, y](gdi::HDC dc, Int16 left, Int16 top) {
@@ -91,7 +84,7 @@ void clsBitmap::BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC 
             // Green and blue are taken to whole numbers first, red only with the sum, which is
             // worked out in double precision so that red's fraction survives beside blue * 65536.
             const double colour = mixed.red + vb::roundHalfEven(mixed.green) * 256 + vb::roundHalfEven(mixed.blue) * 65536;
-            gdi::SetPixel(work, x, y, static_cast<gdi::COLORREF>(vb::CLng(colour)));
+            gdi::SetPixel(work.dc(), x, y, static_cast<gdi::COLORREF>(vb::CLng(colour)));
         }
-    gdi::BitBlt(lngDesthDc, intDestX.value(), intDestY.value(), w, h, work, 0, 0, gdi::SRCCOPY);
+    gdi::BitBlt(lngDesthDc, intDestX.value(), intDestY.value(), w, h, work.dc(), 0, 0, gdi::SRCCOPY);
 }

@@ -1,12 +1,11 @@
 // Fitting a font to a size, and composing a colour.
 #include "graphics/clsBitmap.h"
 
+#include "graphics/WorkBitmap.h"
 #include "platform/forms/Screen.h"
 #include "platform/gdi/AnsiText.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/vb/Numbers.h"
-
-#include <QScopeGuard>
 
 using vb::Int16;
 
@@ -26,16 +25,13 @@ Int16 clsBitmap::GetFontPointSize(QFont* fntDetails, const QString& strText, Int
     // Measured at 8 points in a scratch DC; the caller's font object keeps that size.
     gdi::SIZE extent;
     {
-        gdi::HDC scratch = 0;
-        gdi::HBITMAP scratchBitmap = 0, scratchOld = 0;
-        CreateMemoryBitmap(scratch, scratchBitmap, scratchOld, {0, 0, 1, 1}, 0, Pixels, BackgroundColourMarker);
-        const auto release = qScopeGuard([&] { DestroyMemoryBitmap(scratch, scratchBitmap, scratchOld); });
+        const WorkBitmap scratch(*this, 1, 1, 0);
         fntDetails->setPointSizeF(8);
         gdi::HFONT previousFont = 0;
-        const gdi::HFONT font = CreateLogFont(*fntDetails, previousFont, scratch, 0);
+        const gdi::HFONT font = CreateLogFont(*fntDetails, previousFont, scratch.dc(), 0);
         const QByteArray ansi = gdi::toAnsi(text);
-        gdi::GetTextExtentPoint32A(scratch, ansi.constData(), static_cast<int>(ansi.size()), &extent);
-        gdi::SelectObject(scratch, previousFont);
+        gdi::GetTextExtentPoint32A(scratch.dc(), ansi.constData(), static_cast<int>(ansi.size()), &extent);
+        gdi::SelectObject(scratch.dc(), previousFont);
         gdi::DeleteObject(font);
     }
 

@@ -2,9 +2,8 @@
 #include "graphics/clsBitmap.h"
 
 #include "graphics/TwipsToPixels.h"
+#include "graphics/WorkBitmap.h"
 #include "platform/gdi/Gdi.h"
-
-#include <QScopeGuard>
 
 using vb::Int16;
 
@@ -37,12 +36,9 @@ void clsBitmap::FlipBitmap(Int16 intDestX, Int16 intDestY, Int16 intWidth, Int16
     if (udtMeasurement == Twips)
         graphics::twipsToPixels({&intDestX, &intWidth, &intSourceX}, {&intDestY, &intHeight, &intSourceY});
     const int w = intWidth.value(), h = intHeight.value();
-    gdi::HDC work = 0;
-    gdi::HBITMAP workBitmap = 0, workOld = 0;
-    CreateMemoryBitmap(work, workBitmap, workOld, {0, 0, w, h}, lngSourcehDc, Pixels, BackgroundColourMarker);
-    const auto release = qScopeGuard([&] { DestroyMemoryBitmap(work, workBitmap, workOld); });
-    mirror(work, lngSourcehDc, intSourceX, intSourceY, intWidth, intHeight, Orientation);
-    gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), w, h, work, 0, 0, gdi::SRCCOPY);
+    const WorkBitmap work(*this, w, h, lngSourcehDc);
+    mirror(work.dc(), lngSourcehDc, intSourceX, intSourceY, intWidth, intHeight, Orientation);
+    gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), w, h, work.dc(), 0, 0, gdi::SRCCOPY);
 }
 
 void clsBitmap::RotateBitmap(gdi::HDC lngSourcehDc, int32_t Rotate, Int16 intDestX, Int16 intDestY, Int16 intSourceX,
@@ -53,30 +49,23 @@ void clsBitmap::RotateBitmap(gdi::HDC lngSourcehDc, int32_t Rotate, Int16 intDes
     const int w = intWidth.value(), h = intHeight.value();
     // A half turn keeps the area's shape; a quarter turn, and any value that turns nothing, swap it.
     const int workWidth = Rotate == 2 ? w : h, workHeight = Rotate == 2 ? h : w;
-    gdi::HDC work = 0;
-    gdi::HBITMAP workBitmap = 0, workOld = 0;
-    CreateMemoryBitmap(work, workBitmap, workOld, {0, 0, workWidth, workHeight}, m_hDC, Pixels,
-                       BackgroundColourMarker);
-    const auto release = qScopeGuard([&] { DestroyMemoryBitmap(work, workBitmap, workOld); });
+    const WorkBitmap work(*this, workWidth, workHeight, m_hDC);
 
     if (Rotate == 0 || Rotate == 1) {
         for (int x = 0; x < w; ++x)
             for (int y = 0; y < h; ++y) {
                 const gdi::COLORREF c = gdi::GetPixel(lngSourcehDc, (intSourceX + x).value(), (intSourceY + y).value());
                 if (Rotate == 0) // the top row becomes the right-hand column
-                    gdi::SetPixel(work, (intHeight - 1 - y).value(), x, c);
+                    gdi::SetPixel(work.dc(), (intHeight - 1 - y).value(), x, c);
                 else // the top row becomes the left-hand column, read upwards
-                    gdi::SetPixel(work, y, (intWidth - 1 - x).value(), c);
+                    gdi::SetPixel(work.dc(), y, (intWidth - 1 - x).value(), c);
             }
     } else if (Rotate == 2) {
         // Two mirror passes make the half turn: left to right from the source into a first work
         // bitmap, then top to bottom from that one into the work bitmap that is copied out.
-        gdi::HDC pass = 0;
-        gdi::HBITMAP passBitmap = 0, passOld = 0;
-        CreateMemoryBitmap(pass, passBitmap, passOld, {0, 0, w, h}, m_hDC, Pixels, BackgroundColourMarker);
-        const auto releasePass = qScopeGuard([&] { DestroyMemoryBitmap(pass, passBitmap, passOld); });
-        mirror(pass, lngSourcehDc, intSourceX, intSourceY, intWidth, intHeight, LeftToRight);
-        mirror(work, pass, 0, 0, intWidth, intHeight, TopToBottom);
+        const WorkBitmap pass(*this, w, h, m_hDC);
+        mirror(pass.dc(), lngSourcehDc, intSourceX, intSourceY, intWidth, intHeight, LeftToRight);
+        mirror(work.dc(), pass.dc(), 0, 0, intWidth, intHeight, TopToBottom);
     }
-    gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), workWidth, workHeight, work, 0, 0, gdi::SRCCOPY);
+    gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), workWidth, workHeight, work.dc(), 0, 0, gdi::SRCCOPY);
 }

@@ -10,19 +10,10 @@
 #include <cstring>
 
 using testing::Canvas;
+using testing::blended;
 using testing::Selected;
 
 namespace {
-
-gdi::COLORREF blended(gdi::COLORREF under, gdi::COLORREF over, int alpha)
-{
-    gdi::COLORREF result = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const double exact = ((over >> shift & 0xFF) * alpha + (under >> shift & 0xFF) * (255.0 - alpha)) / 255.0;
-        result |= static_cast<gdi::COLORREF>(std::lround(exact)) << shift;
-    }
-    return result;
-}
 
 // The canvas as rows of characters: '#' for `ink`, 'o' for `outline`, '.' for anything else.
 QStringList rowsOf(const Canvas& canvas, gdi::COLORREF ink, gdi::COLORREF outline)

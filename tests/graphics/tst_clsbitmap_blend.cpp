@@ -12,6 +12,8 @@
 #include <optional>
 
 using testing::Canvas;
+using testing::counts;
+using testing::blended;
 using testing::errorOf;
 using testing::inkBounds;
 using testing::pixelsOf;
@@ -33,17 +35,6 @@ std::unique_ptr<Canvas> sourceCanvas()
         for (int x = 0; x < 3; ++x)
             gdi::SetPixel(canvas->dc(), 1 + x, 1 + y, sourceColour(x, y));
     return canvas;
-}
-
-// One channel of `over` blended onto `under` with `alpha`, worked out exactly and rounded.
-gdi::COLORREF blended(gdi::COLORREF under, gdi::COLORREF over, int alpha)
-{
-    gdi::COLORREF result = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const double exact = ((over >> shift & 0xFF) * alpha + (under >> shift & 0xFF) * (255.0 - alpha)) / 255.0;
-        result |= static_cast<gdi::COLORREF>(std::lround(exact)) << shift;
-    }
-    return result;
 }
 
 using Call = std::function<void(clsBitmap&, gdi::HDC source)>;
@@ -73,14 +64,6 @@ QString transformFailure(const Call& call, const QRect& area, const Mapping& map
                     .arg(qrgbOf(expected) & 0xFFFFFF, 6, 16);
         }
     return {};
-}
-
-// The handle table's counts of live objects (its size may grow on first use).
-gdi::HandleStats counts()
-{
-    gdi::HandleStats s = gdi::handleStats();
-    s.tableSize = 0;
-    return s;
 }
 
 QRect ellipseInk(const std::function<void(clsBitmap&)>& draw)
