@@ -31,10 +31,10 @@ bool covers(const raster::Surface& surface, int x, int y, int width, int height)
 } // namespace
 
 bool AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
-                int sourceHeight, uint32_t blendFunction)
+                int sourceHeight, uint32_t blend)
 {
-    const uint8_t operation = blendFunction & 0xFF, flags = blendFunction >> 8 & 0xFF;
-    const uint8_t alpha = blendFunction >> 16 & 0xFF, format = blendFunction >> 24;
+    const uint8_t operation = blend & 0xFF, flags = blend >> 8 & 0xFF;
+    const uint8_t alpha = blend >> 16 & 0xFF, format = blend >> 24;
     DeviceContext* to = dcOf(hdc);
     const DeviceContext* from = dcOf(source);
     if (operation != AC_SRC_OVER || flags != 0 || format != 0 || !to || !from)

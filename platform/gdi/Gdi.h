@@ -70,7 +70,7 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
 // negative size, two sizes that differ, a source rectangle reaching outside the source bitmap, or
 // a source overlapping the destination in the same bitmap.
 bool AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
-                int sourceHeight, uint32_t blendFunction);
+                int sourceHeight, uint32_t blend);
 // Fills the closed polygon with the DC's brush by its fill mode, then outlines it with its pen.
 // A pixel is inside when its centre is; a centre exactly on an edge belongs to the shape on the
 // edge's right, so polygons that share an edge never fill a pixel twice.
