@@ -1,8 +1,9 @@
 // The raster layer's speed, each figure as a ratio against a baseline measured in the same run:
 // a full-HD source copy and the generic ternary path against memcpy of the same bytes between
 // buffers placed as a bitmap's pixels are (with --benchmark_repetitions, the medians), one frame
-// of the about screen's scroller (466 x 233) against its 50 ms budget, and GetPixel + SetPixel
-// through handles in pixels per second.
+// of the about screen's scroller (466 x 233) against its 50 ms budget, a constant-alpha blend of
+// full HD against the same memcpy, and GetPixel + SetPixel through handles, alone and as
+// BFAlphaBlend and RotateBitmap use them, in pixels per second.
 #include "graphics/clsBitmap.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/raster/PixelBuffer.h"
@@ -68,6 +69,17 @@ void bitBltFullHd(benchmark::State& state, uint32_t rop)
     setBytes(state, size_t(kFullWidth) * kFullHeight * 4);
 }
 
+void alphaBlendFullHd(benchmark::State& state)
+{
+    const auto from = randomCanvas(kFullWidth, kFullHeight), to = randomCanvas(kFullWidth, kFullHeight);
+    for (auto _ : state) {
+        gdi::AlphaBlend(to->dc(), 0, 0, kFullWidth, kFullHeight, from->dc(), 0, 0, kFullWidth, kFullHeight,
+                        gdi::blendFunction(100));
+        benchmark::ClobberMemory();
+    }
+    setBytes(state, size_t(kFullWidth) * kFullHeight * 4);
+}
+
 // The three images the about screen keeps, made once as it makes them on its first frame.
 struct AboutImages {
     clsBitmap fade, back, text;
@@ -114,6 +126,29 @@ void pixelsThroughHandles(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * side * side);
 }
 
+// The two operations that go through GetPixel and SetPixel for every pixel, over 256 x 256.
+void bfAlphaBlendPixels(benchmark::State& state)
+{
+    constexpr int side = 256;
+    const auto one = randomCanvas(side, side), two = randomCanvas(side + 1, side);
+    const testing::Canvas dest(side, side);
+    clsBitmap b;
+    for (auto _ : state)
+        b.BFAlphaBlend(dest.dc(), one->dc(), two->dc(), 0, 0, side, side, 0, 0, 1, 0, 0.25f);
+    state.SetItemsProcessed(state.iterations() * side * side);
+}
+
+void rotateBitmapPixels(benchmark::State& state)
+{
+    constexpr int side = 256;
+    const auto source = randomCanvas(side, side);
+    clsBitmap b;
+    b.SetBitmap(side, side, 0);
+    for (auto _ : state)
+        b.RotateBitmap(source->dc(), 0, 0, 0, 0, 0, side, side);
+    state.SetItemsProcessed(state.iterations() * side * side);
+}
+
 // Keeps each benchmark's real time per iteration and its rate so the ratios print at the end: the
 // median when the runs are repeated, else the one run.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -139,8 +174,11 @@ public:
 BENCHMARK(memcpyFullHd)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bitBltFullHd, srccopy, gdi::SRCCOPY)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(bitBltFullHd, generic, kGenericRop)->Unit(benchmark::kMicrosecond);
+BENCHMARK(alphaBlendFullHd)->Unit(benchmark::kMicrosecond);
 BENCHMARK(aboutFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(pixelsThroughHandles)->Unit(benchmark::kMicrosecond);
+BENCHMARK(bfAlphaBlendPixels)->Unit(benchmark::kMicrosecond);
+BENCHMARK(rotateBitmapPixels)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
@@ -159,6 +197,8 @@ int main(int argc, char** argv)
                     reporter.seconds["bitBltFullHd/srccopy"] / copy);
         std::printf("generic ROP3 0xB8 1920x1080: %.2fx memcpy (goal <= 3x)\n",
                     reporter.seconds["bitBltFullHd/generic"] / copy);
+        std::printf("AlphaBlend constant alpha 1920x1080: %.2fx memcpy (goal <= 3x)\n",
+                    reporter.seconds["alphaBlendFullHd"] / copy);
     }
     const double frame = reporter.seconds["aboutFrame"];
     if (frame > 0)
@@ -166,5 +206,7 @@ int main(int argc, char** argv)
                     0.050 / frame);
     std::printf("GetPixel + SetPixel: %.1f million pixels/s (goal >= 20)\n",
                 reporter.itemsPerSecond["pixelsThroughHandles"] / 1e6);
+    std::printf("BFAlphaBlend 256x256: %.1f million pixels/s\n", reporter.itemsPerSecond["bfAlphaBlendPixels"] / 1e6);
+    std::printf("RotateBitmap 256x256: %.1f million pixels/s\n", reporter.itemsPerSecond["rotateBitmapPixels"] / 1e6);
     return 0;
 }

@@ -93,6 +93,44 @@ public:
     // The cursor's screen position in pixels; both left as they are when it cannot be read.
     void MousePosition(vb::Int16& intX, vb::Int16& intY);
 
+    // Blending, mirroring and turning rectangles of pixels; ellipses, angles, slopes, font sizes
+    // and colours. Omitted sizes of WinBlend are the image's; the blend amounts are 0 to 1.
+    void WinBlend(gdi::HDC lngPic1hDc, gdi::HDC lngPic2hDc, vb::Int16 intDestX = 0, vb::Int16 intDestY = 0,
+                  vb::Int16 intWidth = -1, vb::Int16 intHeight = -1, vb::Int16 lngPic1X = 0, vb::Int16 lngPic1Y = 0,
+                  vb::Int16 lngPic2X = 0, vb::Int16 lngPic2Y = 0, float sngBlendAmount = 0.5f,
+                  int32_t enmMeasurement = Pixels);
+    void BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC lngSrc2hDc, vb::Int16 intDestX,
+                      vb::Int16 intDestY, vb::Int16 intWidth, vb::Int16 intHeight, vb::Int16 lngSrc1X,
+                      vb::Int16 lngSrc1Y, vb::Int16 lngSrc2X, vb::Int16 lngSrc2Y, float sngBlendAmount = 0.5f,
+                      gdi::HDC lngMaskhDc = 0, int32_t intMeasurement = Pixels);
+    // Orientation 0 mirrors left to right, 1 top to bottom; any other value copies the top row alone.
+    void FlipBitmap(vb::Int16 intDestX, vb::Int16 intDestY, vb::Int16 intWidth, vb::Int16 intHeight,
+                    gdi::HDC lngSourcehDc, vb::Int16 intSourceX, vb::Int16 intSourceY, int32_t Orientation = 0,
+                    int32_t udtMeasurement = Pixels);
+    // Rotate 0 turns a quarter clockwise, 1 a quarter counter-clockwise, 2 a half turn; any other
+    // value paints the turned area in the background colour.
+    void RotateBitmap(gdi::HDC lngSourcehDc, int32_t Rotate, vb::Int16 intDestX, vb::Int16 intDestY,
+                      vb::Int16 intSourceX, vb::Int16 intSourceY, vb::Int16 intWidth, vb::Int16 intHeight,
+                      int32_t udtMeasurement = Pixels);
+    int32_t FromRGB(uint8_t bytRed, uint8_t bytGreen, uint8_t bytBlue);
+    // The point size at which strText fits the height, the width, or both; 0 without a font. With a
+    // size to fit, the font is left at 8 points.
+    vb::Int16 GetFontPointSize(QFont* fntDetails, const QString& strText = QStringLiteral("W"),
+                               vb::Int16 intHeight = 0, vb::Int16 intWidth = 0, int32_t enmMeasurement = Pixels);
+    // A hollow ellipse is only its outline; one whose half axes add up to 0 or less draws nothing.
+    void DrawEllipse(vb::Int16 intCenterX, vb::Int16 intCenterY, vb::Int16 intHeight, vb::Int16 intWidth,
+                     vb::Int16 intTiltAngle = 90, int32_t lngColour = 0, vb::Int16 intThickness = 1,
+                     bool blnIsHollow = true, int32_t udtMesurement = Pixels);
+    // Degrees from point 1 to point 2, clockwise on the screen from the right: 0 to 359.
+    vb::Int16 GetAngle(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
+    // 0 for a horizontal or vertical segment.
+    float Slope(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
+
+private:
+    // A work bitmap for the length of one of the calls above: a memory DC with a bitmap, filled
+    // with the background colour, released however the call ends (a 16-bit overflow included).
+    class WorkBitmap;
+
 private:
     friend struct clsBitmapInternals; // the tests reach the private routines through it
 

@@ -1,9 +1,8 @@
 // The masked merge: two textures composed through a mask in seven whole-rectangle raster steps.
 #include "graphics/clsBitmap.h"
 
-#include "platform/forms/Screen.h"
+#include "graphics/TwipsToPixels.h"
 #include "platform/gdi/Gdi.h"
-#include "platform/vb/Numbers.h"
 
 using vb::Int16;
 
@@ -23,17 +22,9 @@ void clsBitmap::MergeBitmaps(gdi::HDC hDcTextureBack, gdi::HDC hDcTextureFore, g
     orOwn(intMaskWidth, static_cast<long long>(m_rcImage.right) - m_rcImage.left);
     orOwn(intMaskHeight, static_cast<long long>(m_rcImage.bottom) - m_rcImage.top);
 
-    if (udtMeasurement == Twips) {
-        // Unlike RectToPixels, this divides by the twips per pixel taken to a whole number first.
-        const Int16 perPixelX = vb::CInt(forms::Screen::TwipsPerPixelX());
-        const Int16 perPixelY = vb::CInt(forms::Screen::TwipsPerPixelY());
-        if (perPixelX.value() == 0 || perPixelY.value() == 0)
-            vb::raiseDivisionByZero();
-        for (Int16* x : {&intDestX, &intTextureBackX, &intTextureForeX, &intMaskX, &intMaskWidth})
-            *x = vb::CInt(static_cast<double>(x->value()) / perPixelX.value());
-        for (Int16* y : {&intDestY, &intTextureBackY, &intTextureForeY, &intMaskY, &intMaskHeight})
-            *y = vb::CInt(static_cast<double>(y->value()) / perPixelY.value());
-    }
+    if (udtMeasurement == Twips)
+        graphics::twipsToPixels({&intDestX, &intTextureBackX, &intTextureForeX, &intMaskX, &intMaskWidth},
+                                {&intDestY, &intTextureBackY, &intTextureForeY, &intMaskY, &intMaskHeight});
 
     const int w = intMaskWidth.value();
     const int h = intMaskHeight.value();

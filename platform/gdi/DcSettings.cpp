@@ -1,5 +1,5 @@
 // The settings a DC keeps: background, text colour, current position, brush origin, stretch
-// mode and colour adjustment.
+// mode, polygon fill mode and colour adjustment.
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Objects.h"
 
@@ -89,6 +89,15 @@ int SetStretchBltMode(HDC hdc, int mode)
 }
 
 int GetStretchBltMode(HDC hdc) { return readSetting(hdc, &DeviceContext::stretchMode, 0); }
+
+int SetPolyFillMode(HDC hdc, int mode)
+{
+    if (mode != ALTERNATE && mode != WINDING)
+        return 0;
+    return exchangeSetting(hdc, &DeviceContext::polyFillMode, mode, 0);
+}
+
+int GetPolyFillMode(HDC hdc) { return readSetting(hdc, &DeviceContext::polyFillMode, 0); }
 
 namespace {
 bool isValid(const COLORADJUSTMENT& ca)

@@ -62,6 +62,25 @@ COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour);
 bool Polyline(HDC hdc, const POINT* points, int count);
 int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format);
 
+// Blending, filled shapes and text measures.
+// AlphaBlend mixes the source rectangle over the destination with the blend function's constant
+// alpha (blendFunction() in Types.h packs it): each channel becomes the nearest whole number to
+// source * alpha / 255 + destination * (255 - alpha) / 255. It blends unscaled only and without
+// per-pixel alpha; it fails, drawing nothing, for another operation, flags or alpha format, a
+// negative size, two sizes that differ, a source rectangle reaching outside the source bitmap, or
+// a source overlapping the destination in the same bitmap.
+bool AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
+                int sourceHeight, uint32_t blend);
+// Fills the closed polygon with the DC's brush by its fill mode, then outlines it with its pen.
+// A pixel is inside when its centre is; a centre exactly on an edge belongs to the shape on the
+// edge's right, so polygons that share an edge never fill a pixel twice.
+bool Polygon(HDC hdc, const POINT* points, int count);
+int SetPolyFillMode(HDC hdc, int mode); // previous mode, 0 on failure
+int GetPolyFillMode(HDC hdc);
+// Width and height of the text in the DC's font, as one line (no line breaks or prefixes); the
+// height is the font's ascent plus descent.
+bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size);
+
 // The system.
 COLORREF GetSysColor(int index);
 uint32_t GetTickCount();

@@ -1,12 +1,14 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/Objects.h"
 #include "platform/gdi/Painter.h"
+#include "platform/raster/PolygonFill.h"
 
 #include <QPolygon>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 namespace gdi {
 
@@ -68,29 +70,56 @@ QPen qpenFor(const LOGPEN& record)
     return pen;
 }
 
-} // namespace
-
-bool Polyline(HDC hdc, const POINT* points, int count)
+// The outline through the points with the DC's pen, open or closed. Polyline fails without a pen;
+// a null pen draws nothing.
+bool stroke(DeviceContext& dc, const POINT* points, int count, bool closed)
 {
-    DeviceContext* dc = dcOf(hdc);
-    const Pen* pen = dc ? handles().find<Pen>(dc->pen) : nullptr;
-    if (!pen || !points || count < 2)
+    const Pen* pen = handles().find<Pen>(dc.pen);
+    if (!pen)
         return false;
     if ((pen->record.lopnStyle & PS_STYLE_MASK) == PS_NULL)
         return true;
-    DcPainter drawing(*dc);
+    DcPainter drawing(dc);
     if (!drawing.isActive())
         return false;
     QPainter& p = drawing.painter();
     p.setPen(qpenFor(pen->record));
     // Gaps of a dashed line show the background colour unless the background is transparent.
-    p.setBackgroundMode(dc->bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-    p.setBackground(qcolor(dc->bkColor));
+    p.setBackgroundMode(dc.bkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+    p.setBackground(qcolor(dc.bkColor));
     QPolygon polygon;
     for (int i = 0; i < count; ++i)
         polygon << QPoint(points[i].x, points[i].y);
-    p.drawPolyline(polygon);
+    if (closed)
+        p.drawPolygon(polygon);
+    else
+        p.drawPolyline(polygon);
     return true;
+}
+
+} // namespace
+
+bool Polyline(HDC hdc, const POINT* points, int count)
+{
+    DeviceContext* dc = dcOf(hdc);
+    if (!dc || !points || count < 2)
+        return false;
+    return stroke(*dc, points, count, false);
+}
+
+// The brush fills first and the pen draws over the fill's edge, as the platform paints it.
+bool Polygon(HDC hdc, const POINT* points, int count)
+{
+    DeviceContext* dc = dcOf(hdc);
+    const std::optional<raster::Surface> surface = dc ? targetOf(*dc) : std::nullopt;
+    if (!surface || !points || count < 2)
+        return false;
+    std::vector<raster::Vertex> vertices;
+    for (int i = 0; i < count; ++i)
+        vertices.push_back({points[i].x, points[i].y});
+    const auto rule = static_cast<raster::FillRule>(dc->polyFillMode);
+    markChanged(*dc, raster::fillPolygon(*surface, vertices, rule, patternOf(*dc)));
+    return stroke(*dc, points, count, true);
 }
 
 } // namespace gdi

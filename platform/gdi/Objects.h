@@ -79,6 +79,7 @@ struct DeviceContext : Object {
     POINT position;
     POINT brushOrigin;
     int stretchMode = BLACKONWHITE;
+    int polyFillMode = ALTERNATE;
     COLORADJUSTMENT adjustment;
 };
 

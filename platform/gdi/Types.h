@@ -237,4 +237,23 @@ constexpr int COLOR_GRADIENTINACTIVECAPTION = 28;
 constexpr int COLOR_MENUHILIGHT = 29;
 constexpr int COLOR_MENUBAR = 30;
 
+// Alpha blending: the four bytes of the blend function, packed least significant first (operation,
+// flags, source constant alpha, alpha format).
+constexpr uint8_t AC_SRC_OVER = 0x00;
+constexpr uint8_t AC_SRC_ALPHA = 0x01;
+constexpr uint32_t blendFunction(uint8_t constantAlpha, uint8_t alphaFormat = 0)
+{
+    return AC_SRC_OVER | uint32_t(constantAlpha) << 16 | uint32_t(alphaFormat) << 24;
+}
+
+// Polygon fill modes: alternate fills where an odd number of edges lies to one side, winding
+// wherever the edges wind round the point.
+constexpr int ALTERNATE = 1;
+constexpr int WINDING = 2;
+
+struct SIZE {
+    int32_t cx = 0;
+    int32_t cy = 0;
+};
+
 } // namespace gdi

@@ -156,18 +156,10 @@ double CDbl(const QString& text)
     return *v;
 }
 
-double roundHalfEven(double value)
-{
-    if (!std::isfinite(value))
-        return value;
-    const double lower = std::floor(value);
-    const double diff = value - lower;
-    if (diff < 0.5)
-        return lower;
-    if (diff > 0.5)
-        return lower + 1;
-    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
-}
+// The processor's own rounding, which is to the nearest with halves to even unless a program
+// changes the rounding mode (this one never does); per-pixel loops round several times a pixel.
+// Adding 0 turns the -0 that -0.5 rounds to into 0, so it never shows as "-0".
+double roundHalfEven(double value) { return std::nearbyint(value) + 0.0; }
 
 uint8_t CByte(double value)
 {

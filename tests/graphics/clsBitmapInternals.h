@@ -35,6 +35,14 @@ namespace testing {
 
 inline QImage pixelsOf(const clsBitmap& b) { return gdi::snapshot(b.hdc()); }
 
+// The handle table's counts of live objects (the table's own size may grow on first use).
+inline gdi::HandleStats counts()
+{
+    gdi::HandleStats s = gdi::handleStats();
+    s.tableSize = 0;
+    return s;
+}
+
 // The run-time error number a call raises, 0 when it raises none.
 inline int errorOf(const std::function<void()>& call)
 {

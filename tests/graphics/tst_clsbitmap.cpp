@@ -14,6 +14,7 @@
 #include <optional>
 
 using testing::Canvas;
+using testing::counts;
 using testing::errorOf;
 using testing::pixelsOf;
 using vb::Int16;
@@ -38,13 +39,6 @@ bool filled(const QImage& image, const QRect& area, QRgb inside, QRgb outside)
             if (image.pixel(x, y) != (area.contains(x, y) ? inside : outside))
                 return false;
     return true;
-}
-
-gdi::HandleStats counts()
-{
-    gdi::HandleStats s = gdi::handleStats();
-    s.tableSize = 0;
-    return s;
 }
 
 } // namespace

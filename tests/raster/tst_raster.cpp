@@ -1,10 +1,13 @@
 // The pixel loops on their own, over plain buffers: every ternary code against its truth table,
 // every fast path against the generic path.
+#include "platform/raster/Blend.h"
+#include "platform/raster/PolygonFill.h"
 #include "platform/raster/Raster.h"
 #include "platform/raster/Rop3.h"
 
 #include <QTest>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -87,6 +90,10 @@ private slots:
     void everyCodeFollowsItsTruthTable();
     void fastPathsMatchTheGenericPath_data();
     void fastPathsMatchTheGenericPath();
+    void blendChannelIsTheNearestWholeNumber();
+    void constantBlendMatchesTheReference();
+    void polygonSpans_data();
+    void polygonSpans();
 };
 
 void TestRaster::everyCodeFollowsItsTruthTable_data()
@@ -192,6 +199,94 @@ void TestRaster::fastPathsMatchTheGenericPath()
                                      .arg(fast.pixels[i], 8, 16)
                                      .arg(generic.pixels[i], 8, 16)));
     }
+}
+
+// Every source, destination and alpha: the integer formula against the exact quotient, which is
+// never a half, so no tie rule is involved.
+void TestRaster::blendChannelIsTheNearestWholeNumber()
+{
+    for (uint32_t a = 0; a < 256; ++a)
+        for (uint32_t s = 0; s < 256; ++s)
+            for (uint32_t d = 0; d < 256; ++d) {
+                const double exact = (s * a + d * (255.0 - a)) / 255.0;
+                if (raster::blendChannel(s, d, a) != static_cast<uint32_t>(std::lround(exact)))
+                    QFAIL(qPrintable(QStringLiteral("alpha %1, %2 over %3: %4").arg(a).arg(s).arg(d).arg(exact)));
+            }
+}
+
+// Each vectorised loop this processor runs against the per-pixel reference for all 256 alphas, on
+// random pixels in areas whose widths leave a tail after any vector width; nothing beyond the area
+// changes.
+void TestRaster::constantBlendMatchesTheReference()
+{
+    const std::vector<raster::BlendLoop> loops = raster::blendLoops();
+    qInfo("%zu vector widths", loops.size());
+    std::mt19937 random(2024);
+    const Geometry geometries[] = {{1, 1, {0, 0, 1, 1}, 1, 1, 0, 0}, {40, 6, {3, 2, 36, 6}, 45, 7, 5, 1},
+                                   {67, 3, {0, 0, 67, 3}, 70, 3, 3, 0}};
+    for (int alpha = 0; alpha < 256; ++alpha)
+        for (const Geometry& g : geometries) {
+            const Buffer src(g.srcWidth, g.srcHeight, random);
+            Buffer reference(g.dstWidth, g.dstHeight, random);
+            const std::vector<uint32_t> before = reference.pixels;
+            raster::blendConstantReference(jobFor(reference, src, g, nullptr), static_cast<uint8_t>(alpha));
+            for (size_t loop = 0; loop < loops.size(); ++loop) {
+                Buffer fast = reference;
+                fast.pixels = before;
+                fast.surface.bits = fast.pixels.data();
+                loops[loop](jobFor(fast, src, g, nullptr), static_cast<uint8_t>(alpha));
+                if (fast.pixels != reference.pixels)
+                    QFAIL(qPrintable(QStringLiteral("loop %1, alpha %2, %3 pixels wide")
+                                         .arg(loop)
+                                         .arg(alpha)
+                                         .arg(g.area.width())));
+            }
+        }
+}
+
+void TestRaster::polygonSpans_data()
+{
+    using raster::FillRule;
+    using Vertices = std::vector<raster::Vertex>;
+    QTest::addColumn<Vertices>("vertices");
+    QTest::addColumn<int>("rule");
+    QTest::addColumn<QStringList>("rows"); // '#' where a pixel is filled, on a 6 x 6 grid
+    const Vertices square{{1, 1}, {4, 1}, {4, 4}, {1, 4}};
+    QTest::newRow("a square fills its pixels, not its right or bottom edge")
+        << square << int(FillRule::Alternate)
+        << QStringList{"......", ".###..", ".###..", ".###..", "......", "......"};
+    // The slanted edge passes through the centres of pixels (5, 0), (4, 1) ...: they lie on its
+    // right-hand side, outside the triangle.
+    QTest::newRow("a triangle's slanted edge") << Vertices{{0, 0}, {6, 0}, {0, 6}} << int(FillRule::Alternate)
+                                               << QStringList{"#####.", "####..", "###...", "##....", "#.....", "......"};
+    // An outer square and an inner one traced the same way round: alternate leaves a hole,
+    // winding fills it; traced the other way round, both leave it.
+    const Vertices same{{0, 0}, {6, 0}, {6, 6}, {0, 6}, {0, 0}, {2, 2}, {4, 2}, {4, 4}, {2, 4}, {2, 2}};
+    const Vertices opposite{{0, 0}, {6, 0}, {6, 6}, {0, 6}, {0, 0}, {2, 2}, {2, 4}, {4, 4}, {4, 2}, {2, 2}};
+    const QStringList holed{"######", "######", "##..##", "##..##", "######", "######"};
+    const QStringList full(6, QStringLiteral("######"));
+    QTest::newRow("nested, alternate") << same << int(FillRule::Alternate) << holed;
+    QTest::newRow("nested, winding") << same << int(FillRule::Winding) << full;
+    QTest::newRow("nested the other way, winding") << opposite << int(FillRule::Winding) << holed;
+    QTest::newRow("clipped to the grid") << Vertices{{-100000, -5}, {2000000000, -5}, {2000000000, 2}, {-100000, 2}}
+                                         << int(FillRule::Alternate)
+                                         << QStringList{"######", "######", "......", "......", "......", "......"};
+}
+
+void TestRaster::polygonSpans()
+{
+    QFETCH(std::vector<raster::Vertex>, vertices);
+    QFETCH(int, rule);
+    QFETCH(QStringList, rows);
+    QStringList filled(6, QStringLiteral("......"));
+    for (const Rect& span : raster::polygonSpans(vertices, static_cast<raster::FillRule>(rule), {0, 0, 6, 6})) {
+        QCOMPARE(span.height(), 1);
+        for (int x = span.left; x < span.right; ++x) {
+            QVERIFY2(filled[span.top][x] == u'.', "a pixel filled twice");
+            filled[span.top][x] = u'#';
+        }
+    }
+    QCOMPARE(filled, rows);
 }
 
 QTEST_MAIN(TestRaster)

@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QSet>
 
+#include <cmath>
 #include <random>
 
 namespace testing {
@@ -73,6 +74,17 @@ private:
     gdi::HGDIOBJ object_;
     gdi::HGDIOBJ previous_;
 };
+
+// `over` blended onto `under` with `alpha`, each channel worked out exactly and rounded.
+inline gdi::COLORREF blended(gdi::COLORREF under, gdi::COLORREF over, int alpha)
+{
+    gdi::COLORREF result = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const double exact = ((over >> shift & 0xFF) * alpha + (under >> shift & 0xFF) * (255.0 - alpha)) / 255.0;
+        result |= static_cast<gdi::COLORREF>(std::lround(exact)) << shift;
+    }
+    return result;
+}
 
 inline QRgb qrgbOf(gdi::COLORREF c) { return qRgb(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
 
