@@ -56,8 +56,7 @@ void writeFile(const QString& fileName, const QByteArray& bytes)
 void SavePicture(const Picture& picture, const QString& fileName)
 {
     if (!picture)
-        throw vb::RuntimeError(vb::err::ObjectNotSet,
-                               QStringLiteral("Object variable or With block variable not set"));
+        vb::raiseObjectNotSet();
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

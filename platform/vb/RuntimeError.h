@@ -51,5 +51,6 @@ constexpr int UnrecognizedDatabase = 3343;
 [[noreturn]] void raiseTypeMismatch();
 [[noreturn]] void raiseDivisionByZero();
 [[noreturn]] void raiseSubscriptOutOfRange();
+[[noreturn]] void raiseObjectNotSet(); // an operation on no object
 
 } // namespace vb
