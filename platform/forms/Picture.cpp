@@ -54,7 +54,12 @@ void blitBitmap(gdi::HDC hdc, int x, int y, gdi::HBITMAP bitmap, int width, int 
 
 struct Picture::Data {
     Data(int16_t t, uint32_t h, gdi::HPALETTE p, bool o, int w, int hh)
-        : type(t), handle(h), palette(p), own(o), width(w), height(hh)
+        : type(t)
+        , handle(h)
+        , palette(p)
+        , own(o)
+        , width(w)
+        , height(hh)
     {
     }
     ~Data()
@@ -145,20 +150,14 @@ Picture OleCreatePictureIndirect(const PICTDESC& description, bool own)
         gdi::BITMAP record;
         if (!icon.ok || gdi::GetObjectA(icon.info.hbmColor, sizeof record, &record) == 0)
             return {};
-        picture.data_ = std::make_shared<const Picture::Data>(Picture::Icon, description.handle, 0, own,
-                                                              record.bmWidth, record.bmHeight);
+        picture.data_ = std::make_shared<const Picture::Data>(Picture::Icon, description.handle, 0, own, record.bmWidth,
+                                                              record.bmHeight);
     }
     return picture;
 }
 
-int himetricToPixelsX(int32_t himetric)
-{
-    return Screen::toPixelsX(himetric * kTwipsPerInch / kHimetricPerInch);
-}
+int himetricToPixelsX(int32_t himetric) { return Screen::toPixelsX(himetric * kTwipsPerInch / kHimetricPerInch); }
 
-int himetricToPixelsY(int32_t himetric)
-{
-    return Screen::toPixelsY(himetric * kTwipsPerInch / kHimetricPerInch);
-}
+int himetricToPixelsY(int32_t himetric) { return Screen::toPixelsY(himetric * kTwipsPerInch / kHimetricPerInch); }
 
 } // namespace forms

@@ -106,7 +106,8 @@ HWND FindWindowA(const char* className, const char* windowName)
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return 0;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (matches(className, programClass(*w)) && (!windowName || w->windowTitle() == QString::fromLatin1(windowName)))
+        if (matches(className, programClass(*w))
+            && (!windowName || w->windowTitle() == QString::fromLatin1(windowName)))
             return windowHandle(w);
     return 0;
 }
@@ -147,7 +148,7 @@ bool GetWindowRect(HWND hwnd, RECT* rect)
     if (!w->widget)
         return false;
     const QRect r = w->widget->isWindow() ? w->widget->frameGeometry()
-                                           : QRect(w->widget->mapToGlobal(QPoint(0, 0)), w->widget->size());
+                                          : QRect(w->widget->mapToGlobal(QPoint(0, 0)), w->widget->size());
     *rect = RECT{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     return true;
 }

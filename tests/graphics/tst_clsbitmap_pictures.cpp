@@ -68,8 +68,7 @@ void TestClsBitmapPictures::pictureGet()
     paintRedAndGreen(*b);
     const QImage before = pixelsOf(*b);
     const gdi::HBITMAP own = gdi::GetCurrentObject(b->hdc(), gdi::OBJ_BITMAP);
-    const forms::Picture picture =
-        type == 1 ? b->Picture() : clsBitmapInternals::makePicture(*b, forms::Picture::Icon);
+    const forms::Picture picture = type == 1 ? b->Picture() : clsBitmapInternals::makePicture(*b, forms::Picture::Icon);
     QCOMPARE(picture.Type(), int16_t(type));
     QVERIFY(picture.Handle() != own);
     QCOMPARE(gdi::GetCurrentObject(b->hdc(), gdi::OBJ_BITMAP), own);
@@ -121,8 +120,8 @@ void TestClsBitmapPictures::pictureTohDc()
         {
             clsBitmap source;
             paintRedAndGreen(source);
-            forms::Picture picture = icon ? clsBitmapInternals::makePicture(source, forms::Picture::Icon)
-                                          : source.Picture();
+            forms::Picture picture =
+                icon ? clsBitmapInternals::makePicture(source, forms::Picture::Icon) : source.Picture();
             if (palette) {
                 gdi::LOGPALETTE record;
                 record.palNumEntries = 4;
