@@ -64,6 +64,11 @@ void clsBitmap::DestroyMemoryBitmap(gdi::HDC& hDC, gdi::HBITMAP& hBitmap, gdi::H
 {
     if (hDC == 0)
         return;
+    if (hDC == m_hDC && m_hOldPalette != 0) {
+        gdi::SelectPalette(hDC, m_hOldPalette, false);
+        m_hOldPalette = 0;
+        m_picPalette = {};
+    }
     gdi::SelectObject(hDC, hOldBitmap);
     gdi::DeleteObject(hBitmap);
     gdi::DeleteDC(hDC);

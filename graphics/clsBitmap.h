@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/forms/Picture.h"
 #include "platform/gdi/Types.h"
 #include "platform/vb/Int16.h"
 
@@ -10,6 +11,9 @@
 #include <cstdint>
 
 class QWidget;
+namespace forms {
+class Form;
+}
 
 // An off-screen image: a memory DC with a bitmap compatible with the screen (or with a DC the
 // caller names) selected into it, the image's rectangle in pixels and a background colour.
@@ -126,12 +130,32 @@ public:
     // 0 for a horizontal or vertical segment.
     float Slope(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
 
+    // Pictures and window effects: the image to and from the platform's picture objects, a
+    // window's caption animated into and out of the taskbar's notification area, a window kept
+    // from repainting.
+    // Re-creates the image at the picture's size in the button-face colour and draws the picture
+    // into it. A palette the picture carries stays selected in the image's DC, and the picture
+    // stays referenced with it, until the image is re-created or destroyed.
+    void PictureTohDc(const forms::Picture& picPicture);
+    // Hides the window; first, when the desktop has a notification area, a caption shrinks from
+    // the window into it while the caller waits.
+    void TitleToTray(forms::Form& frm);
+    // Shows the window modeless; first, when the desktop has a notification area, a caption grows
+    // from it to the window.
+    void TrayToTitle(forms::Form& frm);
+    // Only one window at a time: locking a second one leaves the first locked.
+    void LockWindow(QWidget& FormName);
+    void UnLockWindow(); // repaints the locked window
+    // A bitmap picture of a copy of the image's pixels, which only the picture owns; no object
+    // when the image has no DC. The image keeps its own bitmap and stays drawable.
+    forms::Picture Picture();
+    void setPicture(const forms::Picture& picPicture); // no object changes nothing
+
 private:
     // A work bitmap for the length of one of the calls above: a memory DC with a bitmap, filled
     // with the background colour, released however the call ends (a 16-bit overflow included).
     class WorkBitmap;
 
-private:
     friend struct clsBitmapInternals; // the tests reach the private routines through it
 
     gdi::HFONT CreateLogFont(const QFont& fntFormat, gdi::HFONT& lngPreviousFont, gdi::HDC lnghDC, vb::Int16 intAngle);
@@ -139,6 +163,15 @@ private:
                             gdi::HDC lngCompatibleDC, int32_t udtMeasurement, int32_t lngColour);
     void DestroyMemoryBitmap(gdi::HDC& hDC, gdi::HBITMAP& hBitmap, gdi::HBITMAP& hOldBitmap);
     void RectToPixels(gdi::RECT& rc);
+    // A picture that owns the handle (and the palette, 0 for none) from now on.
+    forms::Picture HandleToPicture(uint32_t lngHandle, gdi::HPALETTE lngPalette, int32_t lngPicType);
+    // A picture of a copy of the bitmap in the DC. Neither bitmap handle is used: the DC keeps its
+    // bitmap, so that each bitmap has one owner.
+    forms::Picture MakePicture(gdi::HDC lnghDC, gdi::HBITMAP lnghBitmap, gdi::HBITMAP lnghBitmapSelect,
+                               int32_t lngPicType);
+    // Finds the taskbar's notification area and reads its rectangle and the window's; false when
+    // the desktop has none.
+    bool FindNotificationArea(QWidget& frm);
 
     // Working values of the caption animation into and out of the notification area; they
     // persist between calls and nothing else reads them.
@@ -159,4 +192,8 @@ private:
     gdi::RECT m_rcImage{}; // the image's extent in pixels
     int32_t m_lngBackgroundColour = 0; // resolved, never a system-colour code
     gdi::HDC m_lngCompatibleDC = 0; // what the last SetBitmap was compatible with (0 = the screen)
+    // The picture whose palette PictureTohDc selected into m_hDC, and the palette it replaced,
+    // selected back before the picture can go.
+    forms::Picture m_picPalette;
+    gdi::HPALETTE m_hOldPalette = 0;
 };

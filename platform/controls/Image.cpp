@@ -23,10 +23,19 @@ void Image::setPicture(const QString& resourcePath)
     picture_ = resourcePath;
     svg_.reset();
     pixmap_ = QPixmap();
+    object_ = {};
     if (resourcePath.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))
         svg_ = std::make_unique<QSvgRenderer>(resourcePath);
     else if (!resourcePath.isEmpty())
         pixmap_.load(resourcePath);
+    update();
+}
+
+void Image::setPicture(const forms::Picture& picture)
+{
+    setPicture(QString());
+    object_ = picture;
+    pixmap_ = QPixmap::fromImage(picture.image());
     update();
 }
 
@@ -45,6 +54,8 @@ void Image::paintPicture(QPainter& painter)
 {
     if (svg_ && svg_->isValid())
         svg_->render(&painter, QRectF(rect()));
+    else if (object_)
+        painter.drawPixmap(0, 0, pixmap_);
     else if (!pixmap_.isNull())
         painter.drawPixmap(rect(), pixmap_);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/forms/Picture.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +21,9 @@ public:
 
     QString picture() const { return picture_; }
     void setPicture(const QString& resourcePath);
+    // A picture object, shown at its own size from the top-left corner; the control keeps a
+    // reference to it while it shows it.
+    void setPicture(const forms::Picture& picture);
 
     // The left edge in twips as a single-precision number, kept exactly as assigned (a moving
     // picture adds up fractions of a pixel); the picture is drawn at the nearest whole pixel.
@@ -38,6 +43,7 @@ private:
     std::optional<float> left_;
     std::unique_ptr<QSvgRenderer> svg_;
     QPixmap pixmap_;
+    forms::Picture object_;
 };
 
 } // namespace controls

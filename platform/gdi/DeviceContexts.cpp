@@ -82,7 +82,9 @@ void letGo(HGDIOBJ object)
         static_cast<Bitmap*>(o)->selectedInto = 0;
 }
 
-HGDIOBJ swapInto(HGDIOBJ& slot, HGDIOBJ object, HDC hdc)
+} // namespace
+
+HGDIOBJ detail::swapInto(HGDIOBJ& slot, HGDIOBJ object, HDC hdc)
 {
     const HGDIOBJ previous = slot;
     if (previous == object)
@@ -92,6 +94,8 @@ HGDIOBJ swapInto(HGDIOBJ& slot, HGDIOBJ object, HDC hdc)
     slot = object;
     return previous;
 }
+
+namespace {
 
 HDC addDC(DeviceContext::Type type, HWND window)
 {
@@ -104,6 +108,7 @@ HDC addDC(DeviceContext::Type type, HWND window)
     swapInto(dc->brush, stockObject(WHITE_BRUSH), h);
     swapInto(dc->pen, stockObject(BLACK_PEN), h);
     swapInto(dc->font, stockObject(SYSTEM_FONT), h);
+    swapInto(dc->palette, stockObject(DEFAULT_PALETTE), h);
     if (type == DeviceContext::Type::Memory) {
         swapInto(dc->bitmap, stockBitmap(), h);
         dc->bitmapObject = handles().find<Bitmap>(dc->bitmap);
@@ -118,7 +123,7 @@ void detail::destroyDC(HDC hdc)
     DeviceContext* dc = dcOf(hdc);
     if (!dc)
         return;
-    for (HGDIOBJ selected : {dc->bitmap, dc->brush, dc->pen, dc->font})
+    for (HGDIOBJ selected : {dc->bitmap, dc->brush, dc->pen, dc->font, dc->palette})
         letGo(selected);
     handles().remove(hdc);
 }
@@ -181,7 +186,9 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object)
     case Kind::Pen: return swapInto(dc->pen, object, hdc);
     case Kind::Font: return swapInto(dc->font, object, hdc);
     case Kind::DC:
-    case Kind::Window: break;
+    case Kind::Window:
+    case Kind::Palette: // through SelectPalette only
+    case Kind::Icon: break;
     }
     return 0;
 }
@@ -196,6 +203,7 @@ HGDIOBJ GetCurrentObject(HDC hdc, uint32_t objectType)
     case OBJ_BRUSH: return dc->brush;
     case OBJ_PEN: return dc->pen;
     case OBJ_FONT: return dc->font;
+    case OBJ_PAL: return dc->palette;
     default: return 0;
     }
 }

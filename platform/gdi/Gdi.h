@@ -81,6 +81,24 @@ int GetPolyFillMode(HDC hdc);
 // height is the font's ascent plus descent.
 bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size);
 
+// Palettes. The screen shows true colour: it has no palette of its own (no RC_PALETTE), so a
+// palette selected into a DC changes none of its colours and realizing one maps nothing, but
+// palettes are objects like any other and a DC holds the one selected last (a new DC holds the
+// stock DEFAULT_PALETTE).
+HPALETTE CreatePalette(const LOGPALETTE* palette); // 0 without entries or with more than 256
+// Returns the palette it replaces, 0 on failure. A palette selected into a DC cannot be deleted.
+HPALETTE SelectPalette(HDC hdc, HPALETTE palette, bool forceBackground);
+uint32_t RealizePalette(HDC hdc); // entries mapped into the system palette, GDI_ERROR on failure
+// Entries of the device's system palette; 0 on a device without one, as every device here is.
+uint32_t GetSystemPaletteEntries(HDC hdc, uint32_t start, uint32_t count, PALETTEENTRY* entries);
+uint32_t GetPaletteEntries(HPALETTE palette, uint32_t start, uint32_t count, PALETTEENTRY* entries);
+
+// Icons: made from copies of a colour and a mask bitmap, which stay the caller's. GetIconInfo
+// gives new copies of both, which become the caller's to delete. DeleteObject does not take icons.
+HICON CreateIconIndirect(const ICONINFO* info);
+bool DestroyIcon(HICON icon);
+bool GetIconInfo(HICON icon, ICONINFO* info);
+
 // The system.
 COLORREF GetSysColor(int index);
 uint32_t GetTickCount();
@@ -107,6 +125,24 @@ bool GetCursorPos(POINT* point); // screen pixels
 // count is below 0. Returns the new count.
 int ShowCursor(bool show);
 
+// The desktop's window tree. The system tray of the desktop (on X11 the owner of the
+// _NET_SYSTEM_TRAY_S0 selection) stands as the taskbar, class "Shell_TrayWnd", whose one child, class
+// "TrayNotifyWnd", is the tray's notification area; without a tray there is no taskbar. Program
+// windows answer with a class name of our own, "Zenvortali:" and the kind of window, and their
+// children are the widgets within them.
+HWND FindWindowA(const char* className, const char* windowName); // a null name matches any
+HWND GetWindow(HWND hwnd, uint32_t relation); // GW_CHILD, GW_HWNDNEXT or GW_HWNDPREV; 0 when none
+// Copies the class name, cut to maxCount - 1 bytes and zero-terminated; returns the bytes copied.
+int GetClassNameA(HWND hwnd, char* className, int maxCount);
+bool GetWindowRect(HWND hwnd, RECT* rect); // the outer rectangle, screen pixels
+// The caption animation (IDANI_CAPTION): an outline that moves and shrinks from one rectangle
+// to the other over about a quarter of a second above every window, then goes. The caller waits
+// for it; no window event is handled meanwhile. The window argument is not used.
+bool DrawAnimatedRects(HWND hwnd, int animation, const RECT* from, const RECT* to);
+// Stops a window (with its children) from repainting until LockWindowUpdate(0), which repaints
+// it. One window at a time: locking another while one is locked fails and the first stays locked.
+bool LockWindowUpdate(HWND hwnd);
+
 // For tests and diagnostics: how many objects of each kind are alive, and a DC's pixels.
 struct HandleStats {
     int live = 0;
@@ -116,6 +152,8 @@ struct HandleStats {
     int pens = 0;
     int fonts = 0;
     int windows = 0;
+    int palettes = 0;
+    int icons = 0;
     int tableSize = 0; // slots in the table, used or not
 
     bool operator==(const HandleStats&) const = default;

@@ -41,6 +41,20 @@ bool isKnownPenStyle(uint32_t style)
            && (type == PS_COSMETIC || type == PS_GEOMETRIC) && cap <= PS_ENDCAP_FLAT && join <= PS_JOIN_MITER;
 }
 
+// The twenty static colours every palette device reserves: ten at each end of its palette.
+std::vector<PALETTEENTRY> defaultPaletteEntries()
+{
+    constexpr uint8_t colours[20][3] = {
+        {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
+        {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
+        {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0},
+        {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
+    std::vector<PALETTEENTRY> entries;
+    for (const auto& c : colours)
+        entries.push_back({c[0], c[1], c[2], 0});
+    return entries;
+}
+
 template <class Record>
 int copyRecord(const Record& r, int size, void* out)
 {
@@ -73,6 +87,7 @@ HGDIOBJ stockObject(int id)
         s[NULL_PEN] = pen(PS_NULL, 0);
         s[SYSTEM_FONT] = addStock<Font>(stockFont(16, FW_BOLD));
         s[DEFAULT_GUI_FONT] = addStock<Font>(stockFont(-11, FW_NORMAL));
+        s[DEFAULT_PALETTE] = addStock<Palette>(defaultPaletteEntries());
         return s;
     }();
     return id >= 0 && id < static_cast<int>(stock.size()) ? stock[id] : 0;
@@ -127,7 +142,7 @@ HGDIOBJ GetStockObject(int id) { return stockObject(id); }
 bool DeleteObject(HGDIOBJ object)
 {
     Object* o = handles().find(object);
-    if (!o || o->kind == Kind::DC || o->kind == Kind::Window)
+    if (!o || o->kind == Kind::DC || o->kind == Kind::Window || o->kind == Kind::Icon)
         return false;
     if (o->stock)
         return true; // stock objects outlive everyone; deleting one is harmless
@@ -155,8 +170,10 @@ int GetObjectA(HGDIOBJ object, int size, void* record)
     case Kind::Brush: return copyRecord(static_cast<Brush*>(o)->record, size, record);
     case Kind::Pen: return copyRecord(static_cast<Pen*>(o)->record, size, record);
     case Kind::Font: return copyRecord(static_cast<Font*>(o)->record, size, record);
+    case Kind::Palette: return copyRecord(static_cast<uint16_t>(static_cast<Palette*>(o)->entries.size()), size, record);
     case Kind::DC:
-    case Kind::Window: break;
+    case Kind::Window:
+    case Kind::Icon: break;
     }
     return 0;
 }
@@ -173,7 +190,9 @@ uint32_t GetObjectType(HGDIOBJ object)
     case Kind::Brush: return OBJ_BRUSH;
     case Kind::Pen: return OBJ_PEN;
     case Kind::Font: return OBJ_FONT;
-    case Kind::Window: break;
+    case Kind::Palette: return OBJ_PAL;
+    case Kind::Window:
+    case Kind::Icon: break;
     }
     return 0;
 }
@@ -189,6 +208,8 @@ HandleStats handleStats()
     s.pens = t.count(Kind::Pen);
     s.fonts = t.count(Kind::Font);
     s.windows = t.count(Kind::Window);
+    s.palettes = t.count(Kind::Palette);
+    s.icons = t.count(Kind::Icon);
     s.tableSize = t.size();
     return s;
 }

@@ -11,6 +11,8 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 // The objects behind the handles, for the layer's own use.
 namespace gdi::detail {
@@ -48,11 +50,35 @@ struct Font : Object {
     std::optional<QFont> qfont; // made on first use, when a GUI application surely exists
 };
 
+struct Palette : Object {
+    static constexpr Kind kKind = Kind::Palette;
+    explicit Palette(std::vector<PALETTEENTRY> e) : Object(kKind), entries(std::move(e)) {}
+    std::vector<PALETTEENTRY> entries;
+};
+
+// An icon keeps its own copies of the colour and mask pixels.
+struct Icon : Object {
+    static constexpr Kind kKind = Kind::Icon;
+    Icon(const Bitmap& c, const Bitmap& m, const ICONINFO& i)
+        : Object(kKind), width(c.width), height(c.height), colour(c.pixels), mask(m.pixels), info(i)
+    {
+    }
+    int width;
+    int height;
+    raster::PixelBuffer colour;
+    raster::PixelBuffer mask;
+    ICONINFO info; // the bitmap handles in it are the creator's, not ours
+};
+
 // A program window known to the layer: its client area can be drawn on through a DC.
 struct Window : Object {
     static constexpr Kind kKind = Kind::Window;
     Window() : Object(kKind) {}
     QPointer<QWidget> widget;
+    // A window of the desktop rather than ours (the taskbar and its notification area): the X
+    // window it stands for and the class name it answers with.
+    uint32_t desktopWindow = 0;
+    const char* desktopClass = nullptr;
     QPointer<ClientSurface> surface; // made by the first DC of the window
     HDC ownDC = 0;
     bool flashed = false; // in the attention look FlashWindow gives
@@ -72,6 +98,7 @@ struct DeviceContext : Object {
     HBRUSH brush = 0;
     HPEN pen = 0;
     HFONT font = 0;
+    HPALETTE palette = 0;
 
     int bkMode = OPAQUE;
     COLORREF bkColor = RGB(255, 255, 255);
@@ -97,5 +124,8 @@ void destroyDC(HDC hdc);
 // Stock objects by the platform's numbers, plus the 1 x 1 bitmap every new memory DC holds.
 HGDIOBJ stockObject(int id);
 HBITMAP stockBitmap();
+
+// Takes an object into a DC's slot, letting go of the one it held; returns that one.
+HGDIOBJ swapInto(HGDIOBJ& slot, HGDIOBJ object, HDC hdc);
 
 } // namespace gdi::detail

@@ -14,6 +14,8 @@ using HBRUSH = uint32_t;
 using HPEN = uint32_t;
 using HFONT = uint32_t;
 using HWND = uint32_t;
+using HPALETTE = uint32_t;
+using HICON = uint32_t;
 
 // A colour with red in the low byte: red + green * 256 + blue * 65536. The top byte is not a
 // colour; drawing ignores it.
@@ -181,13 +183,17 @@ constexpr int HORZRES = 8;
 constexpr int VERTRES = 10;
 constexpr int BITSPIXEL = 12;
 constexpr int PLANES = 14;
+constexpr int RASTERCAPS = 38;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
+constexpr int SIZEPALETTE = 104;
+constexpr int RC_PALETTE = 0x0100; // in RASTERCAPS: the device shows colours through a palette
 
 // Object types (GetObjectType, GetCurrentObject).
 constexpr uint32_t OBJ_PEN = 1;
 constexpr uint32_t OBJ_BRUSH = 2;
 constexpr uint32_t OBJ_DC = 3;
+constexpr uint32_t OBJ_PAL = 5;
 constexpr uint32_t OBJ_FONT = 6;
 constexpr uint32_t OBJ_BITMAP = 7;
 constexpr uint32_t OBJ_MEMDC = 10;
@@ -203,7 +209,42 @@ constexpr int WHITE_PEN = 6;
 constexpr int BLACK_PEN = 7;
 constexpr int NULL_PEN = 8;
 constexpr int SYSTEM_FONT = 13;
+constexpr int DEFAULT_PALETTE = 15;
 constexpr int DEFAULT_GUI_FONT = 17;
+
+// Palettes: a logical palette of version &H300 holds up to 256 entries.
+constexpr uint32_t GDI_ERROR = 0xFFFFFFFF;
+constexpr uint16_t PALETTE_VERSION = 0x300;
+constexpr int kMaxPaletteEntries = 256;
+
+struct PALETTEENTRY {
+    uint8_t peRed = 0;
+    uint8_t peGreen = 0;
+    uint8_t peBlue = 0;
+    uint8_t peFlags = 0;
+};
+
+struct LOGPALETTE {
+    uint16_t palVersion = PALETTE_VERSION;
+    uint16_t palNumEntries = 0;
+    PALETTEENTRY palPalEntry[kMaxPaletteEntries] = {};
+};
+
+// Icons: a colour bitmap and a mask bitmap of the same size. Where the mask is black the colour
+// shows; where it is white the icon is transparent (its colour there is black).
+struct ICONINFO {
+    int32_t fIcon = 1; // 0: a cursor with its hot spot
+    uint32_t xHotspot = 0;
+    uint32_t yHotspot = 0;
+    HBITMAP hbmMask = 0;
+    HBITMAP hbmColor = 0;
+};
+
+// Window relations (GetWindow) and window animations (DrawAnimatedRects).
+constexpr uint32_t GW_HWNDNEXT = 2;
+constexpr uint32_t GW_HWNDPREV = 3;
+constexpr uint32_t GW_CHILD = 5;
+constexpr int IDANI_CAPTION = 3;
 
 // System colours (GetSysColor).
 constexpr int COLOR_SCROLLBAR = 0;

@@ -17,4 +17,12 @@ uint32_t x11Root(xcb_connection_t* connection);
 // panels show; a window not created on the X server yet is left alone.
 void setUrgencyHint(QWidget* window, bool urgent);
 
+// The desktop's system tray: the owner of the _NET_SYSTEM_TRAY_S0 selection, 0 when none.
+uint32_t systemTray(xcb_connection_t* connection);
+// The top-level window holding a window (the child of the root on its way up), 0 when it is gone.
+uint32_t topLevelOf(xcb_connection_t* connection, uint32_t window);
+// A window's outer rectangle (border included) in root-window pixels; false when it is gone.
+bool outerRect(xcb_connection_t* connection, uint32_t window, int32_t& left, int32_t& top, int32_t& right,
+               int32_t& bottom);
+
 } // namespace gdi::detail

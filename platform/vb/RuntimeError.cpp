@@ -15,4 +15,9 @@ void raiseSubscriptOutOfRange()
     throw RuntimeError(err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
 }
 
+void raiseObjectNotSet()
+{
+    throw RuntimeError(err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
+}
+
 } // namespace vb

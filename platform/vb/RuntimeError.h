@@ -27,6 +27,11 @@ constexpr int SubscriptOutOfRange = 9;
 constexpr int DivisionByZero = 11;
 constexpr int TypeMismatch = 13;
 constexpr int FileNotFound = 53;
+constexpr int DeviceIOError = 57;
+constexpr int DiskFull = 61;
+constexpr int PathFileAccessError = 75;
+constexpr int PathNotFound = 76;
+constexpr int ObjectNotSet = 91;
 constexpr int DatabaseEngineError = 3000;
 constexpr int InvalidArgument = 3001;
 constexpr int NoCurrentRecord = 3021;
@@ -46,5 +51,6 @@ constexpr int UnrecognizedDatabase = 3343;
 [[noreturn]] void raiseTypeMismatch();
 [[noreturn]] void raiseDivisionByZero();
 [[noreturn]] void raiseSubscriptOutOfRange();
+[[noreturn]] void raiseObjectNotSet(); // an operation on no object
 
 } // namespace vb

@@ -24,6 +24,10 @@ struct clsBitmapInternals {
         b.CreateMemoryBitmap(dc, bitmap, old, rc, compatible, measurement, colour);
     }
     static void rectToPixels(clsBitmap& b, gdi::RECT& rc) { b.RectToPixels(rc); }
+    static forms::Picture makePicture(clsBitmap& b, int32_t type)
+    {
+        return b.MakePicture(b.m_hDC, b.m_hBitmap, b.m_hOldBitmap, type);
+    }
     static gdi::HFONT createLogFont(clsBitmap& b, const QFont& font, gdi::HFONT& previous, gdi::HDC dc,
                                     vb::Int16 angle)
     {
