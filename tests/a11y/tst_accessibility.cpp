@@ -41,7 +41,7 @@ using Opener = std::function<forms::Form&()>;
 template <class Window>
 Opener opener()
 {
-    return [] () -> forms::Form& { return forms::instance<Window>(); };
+    return []() -> forms::Form& { return forms::instance<Window>(); };
 }
 
 bool isInteractive(QAccessible::Role role)
@@ -90,7 +90,9 @@ void walk(QAccessibleInterface* node, const QRect& window, QStringList& faults)
             faults << what + QStringLiteral(": no action");
         // The pointing hand says "click me": what shows it must say so to a screen reader too.
         auto* widget = qobject_cast<QWidget*>(child->object());
-        if (widget && widget->isEnabled() && widget->testAttribute(Qt::WA_SetCursor) && widget->cursor().shape() == Qt::PointingHandCursor
+        const bool pointsToClick = widget && widget->isEnabled() && widget->testAttribute(Qt::WA_SetCursor)
+            && widget->cursor().shape() == Qt::PointingHandCursor;
+        if (pointsToClick
             && (!isInteractive(role) || !child->actionInterface()
                 || !child->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction())))
             faults << what + QStringLiteral(": clickable but not a button or link");
