@@ -3,7 +3,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Image.h"
-#include "platform/controls/KeyboardClick.h"
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/forms/Guard.h"

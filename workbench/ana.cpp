@@ -4,7 +4,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Image.h"
-#include "platform/controls/KeyboardClick.h"
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
 #include "platform/controls/PictureBox.h"

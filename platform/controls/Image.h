@@ -11,7 +11,7 @@ class QSvgRenderer;
 namespace controls {
 
 // A picture drawn to fill the control (an SVG scales cleanly to any design size). It can take a
-// click (and the keyboard's, KeyboardClick.h).
+// click (and the keyboard's, Accessibility.h).
 class Image : public QWidget {
     Q_OBJECT
 public:

@@ -6,7 +6,7 @@
 namespace controls {
 
 // A caption on the window: transparent unless given a back colour; it can take a click (and the
-// keyboard's, KeyboardClick.h).
+// keyboard's, Accessibility.h).
 class Label : public QLabel {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 class QPainter;
 class QWidget;
 
+// Where a control plays another part for a screen reader and the keyboard than its Qt class gives it.
 namespace controls {
 
 // What a control that takes a click (a caption, a picture) needs to serve a user without a mouse:
@@ -20,5 +21,9 @@ void takeClicksFromKeyboard(QWidget* control, QAccessible::Role role);
 // A dotted outline in the control's text colour around `around`, drawn while the control shows
 // that it has the keyboard focus. The control calls it last in its painting.
 void paintFocusMark(const QWidget* control, QPainter& painter, const QRect& around);
+
+// A control no user sees or reaches (a value holder beyond the window's edge): a screen reader
+// passes it over as it does a hidden one.
+void hideFromScreenReaders(QWidget* control);
 
 } // namespace controls

@@ -1,4 +1,4 @@
-#include "platform/controls/KeyboardClick.h"
+#include "platform/controls/Accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -10,7 +10,8 @@ namespace controls {
 
 namespace {
 
-const char* const kRoleProperty = "zvClickRole";
+// The role a control plays for a screen reader where it is not the stock one; NoRole: none.
+const char* const kRoleProperty = "zvAccessibleRole";
 
 // A clicked caption or picture as a screen reader sees it: its role, its name (the caption it
 // shows, else the caption set beside it as its buddy), and Press to click it.
@@ -43,13 +44,39 @@ public:
     }
 };
 
+class UnseenAccessible : public QAccessibleWidget {
+public:
+    explicit UnseenAccessible(QWidget* control) : QAccessibleWidget(control) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 QAccessibleInterface* clickableInterface(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
     const QVariant role = widget->property(kRoleProperty);
-    return role.isValid() ? new ClickableAccessible(widget, role.value<QAccessible::Role>()) : nullptr;
+    if (!role.isValid())
+        return nullptr;
+    if (role.value<QAccessible::Role>() == QAccessible::NoRole)
+        return new UnseenAccessible(widget);
+    return new ClickableAccessible(widget, role.value<QAccessible::Role>());
+}
+
+// The control's interface is ours from the next query on: the stock one, made and kept as its
+// caption or text was set, is dropped.
+void setInterfaceRole(QWidget* control, QAccessible::Role role)
+{
+    static const bool installed = (QAccessible::installFactory(clickableInterface), true);
+    Q_UNUSED(installed);
+    control->setProperty(kRoleProperty, QVariant::fromValue(role));
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
 }
 
 // Enter or Space clicks the control; Tab, or any of those keys, shows its focus mark.
@@ -110,14 +137,12 @@ private:
 
 void takeClicksFromKeyboard(QWidget* control, QAccessible::Role role)
 {
-    static const bool installed = (QAccessible::installFactory(clickableInterface), true);
-    Q_UNUSED(installed);
-    control->setProperty(kRoleProperty, QVariant::fromValue(role));
-    // Setting a caption has already made and kept the stock interface; the next query makes ours.
-    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(control)));
+    setInterfaceRole(control, role);
     control->setFocusPolicy(Qt::TabFocus);
     control->installEventFilter(new ClickKeys(control));
 }
+
+void hideFromScreenReaders(QWidget* control) { setInterfaceRole(control, QAccessible::NoRole); }
 
 void paintFocusMark(const QWidget* control, QPainter& painter, const QRect& around)
 {
