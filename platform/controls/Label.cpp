@@ -33,6 +33,8 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
 void Label::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
     QPainter p(this);
     const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()) | Qt::TextWordWrap, this->text());
     paintFocusMark(this, p, text.adjusted(-2, -1, 2, 1));
