@@ -3,6 +3,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Image.h"
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/forms/Guard.h"
@@ -150,6 +151,9 @@ void frmAboutScreen::buildDescriptionFrame()
     Label2->setForeColor(Qt::white);
     Label2->setFont(designFont(QStringLiteral("MS Sans Serif"), 8.25));
     place(Label2, 360, 2880, 2895, 255);
+    // The picture is the question button; the line under it is its caption.
+    controls::takeClicksFromKeyboard(Image2, QAccessible::Button);
+    Label2->setBuddy(Image2);
 }
 
 void frmAboutScreen::buildQuestionMenu()

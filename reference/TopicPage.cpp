@@ -27,4 +27,5 @@ TopicPage::TopicPage(int number) : ReferenceWindow(reference::topicPageDesign(nu
     Text = reference::makeTextPage(this, QLatin1String(design.textName), QLatin1String(design.text),
                                    ui::look::captionFont(), reference::Editing::Editable);
     place(Text, 120, 1680, design.textWidth, design.textHeight);
+    Label1->setBuddy(Text); // the heading names the page
 }

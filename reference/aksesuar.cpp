@@ -262,6 +262,7 @@ void aksesuar::buildTotal()
     // The one line of the total sits in the middle of the box, level with "TL" beside it.
     const int free = Text1->height() - 2 * Text1->frameWidth() - QFontMetrics(big).lineSpacing();
     Text1->document()->setDocumentMargin(std::max(3, free / 2));
+    Label3->setBuddy(Text1);
 
     Label10 = makeLabel(this, "Label10", QStringLiteral("TL"), designFont(QStringLiteral("Georgia"), 30), 10080, 5160,
                         855, 1215, Qt::AlignCenter);

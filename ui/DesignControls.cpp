@@ -1,6 +1,7 @@
 #include "ui/DesignControls.h"
 
 #include "platform/controls/Image.h"
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/TextBox.h"
@@ -69,6 +70,7 @@ controls::TextBox* makeValueHolder(QWidget* parent, const QString& name, const Q
     holder->setObjectName(name);
     holder->setReadOnly(true);
     holder->setFocusPolicy(Qt::NoFocus);
+    controls::hideFromScreenReaders(holder);
     forms::place(holder, at.left, at.top, at.width, at.height);
     return holder;
 }

@@ -64,7 +64,7 @@ controls::lvButtons_H* makePushButton(QWidget* parent, const QString& name, cons
 
 // A value holder: a box holding a fixed amount (a gain, a price), placed beyond the window's edge
 // where the user never sees it. It is read on every press, so it must not be reachable either: no
-// keyboard focus, no typing.
+// keyboard focus, no typing, nothing for a screen reader.
 controls::TextBox* makeValueHolder(QWidget* parent, const QString& name, const QString& value, Twips at);
 
 } // namespace ui

@@ -4,6 +4,7 @@
 #include "platform/controls/Colors.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Image.h"
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
 #include "platform/controls/PictureBox.h"
@@ -148,6 +149,9 @@ ana::ana()
     txtNAME = makeDisplayBox(this, "txtNAME", 240, 3135, true);
     txtAGE = makeDisplayBox(this, "txtAGE", 3480, 1695, false);
     Text1 = makeDisplayBox(this, "Text1", 5400, 1575, false);
+    Label4[0]->setBuddy(txtNAME);
+    Label4[1]->setBuddy(txtAGE);
+    Label4[2]->setBuddy(Text1);
 
     Line1 = new controls::Line(this, 120, 2760, 7080, 2760, ui::look::outline);
     Line1->setObjectName(QStringLiteral("Line1"));
@@ -236,6 +240,7 @@ void ana::buildCreditLine()
     Label11->setForeColor(ui::look::captionRed);
     Label11->setCursor(Qt::PointingHandCursor);
     Label11->setToolTip(creditAddress());
+    controls::takeClicksFromKeyboard(Label11, QAccessible::Link);
     Label18 = makeLabel(this, "Label18", QStringLiteral("'A TEŞEKKÜR EDER."), 7080, 6720, 3015, 255,
                         Qt::AlignLeft | Qt::AlignTop);
     Label18->setFont(designFont(QStringLiteral("Georgia"), 8, true));

@@ -261,6 +261,10 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
                                         {side.resultCaptionLeft, 1560, 1815, 495}, kTopCentre);
     w.*side.appliedHeading.control = makeCaption(w.Frame3, side.appliedHeading.name, side.appliedHeadingCaption,
                                                  {side.appliedHeadingLeft, 240, 3135, 255});
+    // Each display box is named by the caption over it.
+    side.nameCaption(w)->setBuddy(w.*side.name.control);
+    side.standardCaption(w)->setBuddy(w.*side.standard.control);
+    side.resultCaption(w)->setBuddy(w.*side.result.control);
     auto* divider = w.*side.divider.control =
         new controls::Line(w.Frame3, side.dividerFrom, 1440, side.dividerTo, 1440, Qt::white, 3);
     divider->setObjectName(QString::fromUtf8(side.divider.name));

@@ -110,6 +110,7 @@ ozellik::ozellik()
             Label4[index]->setForeColor(Qt::white);
             controls::TextBox* box = this->*row.box[car] =
                 ui::makeDisplayBox(this, row.boxName[car], {column.left, row.boxTop, 4335, 405});
+            Label4[index]->setBuddy(box);
             display.push_back(workbench::showIn(QString::fromUtf8(row.column), box));
         }
 

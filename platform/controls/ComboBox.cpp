@@ -14,6 +14,9 @@ ComboBox::ComboBox(QWidget* parent, const QString& text) : QComboBox(parent)
     // here only a pick from the drop-down part chooses a car.
     QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     setMaxVisibleItems(20);
+    // The box's typing part is a text field of its own to a screen reader: the design text, the
+    // prompt it shows until a pick, names it.
+    lineEdit()->setAccessibleName(text);
     connect(this, &QComboBox::activated, this, &ComboBox::Click);
     setText(text);
 }

@@ -1,6 +1,7 @@
 #include "platform/controls/Image.h"
 
 #include "platform/controls/Colors.h"
+#include "platform/controls/Accessibility.h"
 
 #include "platform/forms/Screen.h"
 
@@ -64,6 +65,7 @@ void Image::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     paintPicture(p);
+    paintFocusMark(this, p, rect().adjusted(1, 1, -2, -2));
 }
 
 void Image::mouseReleaseEvent(QMouseEvent* event)

@@ -12,7 +12,8 @@ class QSvgRenderer;
 
 namespace controls {
 
-// A picture drawn to fill the control (an SVG scales cleanly to any design size).
+// A picture drawn to fill the control (an SVG scales cleanly to any design size). It can take a
+// click (and the keyboard's, Accessibility.h).
 class Image : public QWidget {
     Q_OBJECT
 public:

@@ -1,8 +1,10 @@
 #include "platform/controls/Label.h"
 
 #include "platform/controls/Colors.h"
+#include "platform/controls/Accessibility.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace controls {
 
@@ -26,6 +28,16 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     if (completesClick(this, event))
         emit Click();
     QLabel::mouseReleaseEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()) | Qt::TextWordWrap, this->text());
+    paintFocusMark(this, p, text.adjusted(-2, -1, 2, 1));
 }
 
 } // namespace controls

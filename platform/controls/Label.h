@@ -5,7 +5,8 @@
 
 namespace controls {
 
-// A caption on the window: transparent unless given a back colour; it can take a click.
+// A caption on the window: transparent unless given a back colour; it can take a click (and the
+// keyboard's, Accessibility.h).
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -19,6 +20,7 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace controls
