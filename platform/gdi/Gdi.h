@@ -81,6 +81,19 @@ int GetPolyFillMode(HDC hdc);
 // height is the font's ascent plus descent.
 bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size);
 
+// Rounded rectangles and inverted areas.
+// RoundRect outlines the rectangle with the DC's pen and fills it with its brush, as Polygon does,
+// each corner cut along a quarter of an ellipse `width` x `height` pixels (held to the rectangle's
+// size). As with every rectangle the platform draws, the right and bottom edges are left out: the
+// shape covers columns left to right - 1 and rows top to bottom - 1, and the pen its edge pixels,
+// those touching a pixel outside, corners included. A pixel of a corner belongs to the shape when
+// its centre lies within the ellipse, so a corner under 2 x 2 pixels is square. An empty
+// rectangle draws nothing.
+bool RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+// Inverts every bit of each pixel's colour from (left, top) up to, not including, (right, bottom),
+// a rectangle given the wrong way round turned the right way first; an empty one inverts nothing.
+bool InvertRect(HDC hdc, const RECT* rect);
+
 // The system.
 COLORREF GetSysColor(int index);
 uint32_t GetTickCount();

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSet>
+#include <QStringList>
 
 #include <cmath>
 #include <random>
@@ -56,6 +57,19 @@ private:
     gdi::HBITMAP bitmap_;
     gdi::HGDIOBJ old_;
 };
+
+// The canvas as rows of characters: '#' for `ink`, 'o' for `outline`, '.' for anything else.
+inline QStringList rowsOf(const Canvas& canvas, gdi::COLORREF ink, gdi::COLORREF outline)
+{
+    QStringList rows;
+    for (int y = 0; y < canvas.height(); ++y) {
+        QString row;
+        for (int x = 0; x < canvas.width(); ++x)
+            row += canvas.at(x, y) == ink ? u'#' : canvas.at(x, y) == outline ? u'o' : u'.';
+        rows << row;
+    }
+    return rows;
+}
 
 // Selects a new object into a DC for one scope, then puts the displaced one back and deletes it.
 class Selected {
