@@ -72,8 +72,9 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
 bool AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
                 int sourceHeight, uint32_t blend);
 // Fills the closed polygon with the DC's brush by its fill mode, then outlines it with its pen.
-// A pixel is inside when its centre is; a centre exactly on an edge belongs to the shape on the
-// edge's right, so polygons that share an edge never fill a pixel twice.
+// Pixel (x, y) is inside when the point (x, y) is; a point exactly on an edge belongs to the
+// shape on the edge's right (below a horizontal one), so polygons that share an edge never fill
+// a pixel twice and the outline meets the fill without a gap.
 bool Polygon(HDC hdc, const POINT* points, int count);
 int SetPolyFillMode(HDC hdc, int mode); // previous mode, 0 on failure
 int GetPolyFillMode(HDC hdc);
