@@ -127,9 +127,9 @@ public:
     // 0 for a horizontal or vertical segment.
     float Slope(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
 
-    // Shapes: a rounded rectangle, an inverted area, a polygon. DrawRoundRect fills in lngColour with
-    // corners of intEdgeRadius, into lnghDC or, when it is 0, the image; the right and bottom edges
-    // are left out. Invert works in pixels, an omitted edge or a negative size being the image's.
+    // Shapes: a rounded rectangle, an inverted area, a polygon. DrawRoundRect fills in lngColour,
+    // its corners quarters of an ellipse intEdgeRadius wide and high, into lnghDC or, when it is 0,
+    // the image; the right and bottom edges are left out. Invert works in pixels, an omitted edge or a negative size being the image's.
     // DrawPoly joins the points (intX(i), intY(i)) and draws nothing unless both arrays have the
     // same bounds; in twips it drops the remainder of each division.
     void DrawRoundRect(int32_t lngColour, vb::Int16 intLeft, vb::Int16 intTop, vb::Int16 intRight,

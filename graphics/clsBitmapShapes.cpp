@@ -17,7 +17,9 @@ namespace {
 class ShapeTools {
 public:
     ShapeTools(gdi::HDC dc, const gdi::LOGBRUSH& brush, const gdi::LOGPEN& pen)
-        : dc_(dc), brush_(gdi::CreateBrushIndirect(&brush)), pen_(gdi::CreatePenIndirect(&pen))
+        : dc_(dc)
+        , brush_(gdi::CreateBrushIndirect(&brush))
+        , pen_(gdi::CreatePenIndirect(&pen))
     {
         if (!ready())
             return;
@@ -101,10 +103,10 @@ void clsBitmap::DrawPoly(const vb::Array<Int16>& intX, const vb::Array<Int16>& i
         for (gdi::POINT& p : points)
             p = {p.x / perPixelX, p.y / perPixelY};
     }
-    // The platform gives a pen its width only as a geometric one.
-    const ShapeTools tools(m_hDC, {gdi::BS_SOLID, static_cast<gdi::COLORREF>(lngFillColour), 0},
-                           {gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intBorderWidth.value(), 0},
-                            static_cast<gdi::COLORREF>(lngBorderColour)});
+    // A cosmetic pen is one pixel wide whatever its width: the border needs a geometric one.
+    const ShapeTools tools(
+        m_hDC, {gdi::BS_SOLID, static_cast<gdi::COLORREF>(lngFillColour), 0},
+        {gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intBorderWidth.value(), 0}, static_cast<gdi::COLORREF>(lngBorderColour)});
     if (tools.ready())
         gdi::Polygon(m_hDC, points.data(), static_cast<int>(points.size()));
 }

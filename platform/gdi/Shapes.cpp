@@ -15,17 +15,27 @@ using namespace detail;
 
 namespace {
 
-// Rows and columns this far outside the DC's pixels are cut off the outline before it is drawn:
-// farther than the widest pen reaches, so what the DC shows is the same, and a shape of any size
-// costs no more than the pixels near the DC.
-constexpr int64_t kMargin = (1 << 15) + 2;
+// How far outside the DC's pixels the shape must still be drawn: rows and columns beyond it are cut
+// off the outline first. The DC's pen cannot reach in from there (a pen draws no wider than 2^15
+// pixels), so what the DC shows is the same, and a shape of any size costs no more than the pixels
+// near the DC.
+int64_t reachOf(const DeviceContext& dc)
+{
+    const Pen* pen = handles().find<Pen>(dc.pen);
+    const int64_t width = pen ? std::min<int64_t>(std::abs(int64_t(pen->record.lopnWidth.x)), 1 << 15) : 0;
+    return width / 2 + 2;
+}
 
 // A quarter of the corner ellipse, which is `width` x `height` pixels: how many pixels a row of
 // the corner is cut in from the rectangle's side. Row j counts from the rectangle's top (or
 // bottom) edge; a pixel stays when its centre lies within the ellipse.
 class Corner {
 public:
-    Corner(int64_t width, int64_t height) : w_(width), h_(height) {}
+    Corner(int64_t width, int64_t height)
+        : w_(width)
+        , h_(height)
+    {
+    }
 
     int64_t indent(int64_t j) const
     {
@@ -116,12 +126,13 @@ bool RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int
     const int64_t t = std::min(top, bottom), b = std::max(top, bottom);
     const Corner corner(std::min<int64_t>(std::abs(int64_t(width)), r - l),
                         std::min<int64_t>(std::abs(int64_t(height)), b - t));
+    const int64_t reach = reachOf(*dc);
     std::vector<Span> rows;
-    const int64_t first = std::max(t, -kMargin), last = std::min(b, surface->height + kMargin);
+    const int64_t first = std::max(t, -reach), last = std::min(b, surface->height + reach);
     for (int64_t y = first; y < last; ++y) {
         const int64_t cut = corner.indent(std::min(y - t, b - 1 - y));
-        const int64_t from = std::clamp(l + cut, -kMargin, surface->width + kMargin);
-        const int64_t to = std::clamp(r - 1 - cut, -kMargin, surface->width + kMargin);
+        const int64_t from = std::clamp(l + cut, -reach, surface->width + reach);
+        const int64_t to = std::clamp(r - 1 - cut, -reach, surface->width + reach);
         if (from <= to)
             rows.push_back({y, from, to});
     }

@@ -28,28 +28,27 @@ void TestGdiShapes::roundRect_data()
     QTest::addColumn<bool>("pen"); // a black one-pixel pen, else the null pen
     QTest::addColumn<bool>("hollow");
     QTest::addColumn<QStringList>("rows"); // '#' red brush, 'o' black pen, '.' white
-    const QStringList square{"..........", ".oooooo...", ".o####o...", ".o####o...", ".o####o...",
-                             ".oooooo...", "..........", ".........."};
+    const QStringList square{"..........", ".oooooo...", ".o####o...", ".o####o...",
+                             ".o####o...", ".oooooo...", "..........", ".........."};
     QTest::newRow("square corners leave the right and bottom edges out")
         << QList<int>{1, 1, 7, 6, 0, 0} << true << false << square;
     QTest::newRow("the wrong way round") << QList<int>{7, 6, 1, 1, 0, 0} << true << false << square;
     QTest::newRow("a corner under 2 x 2 stays square") << QList<int>{1, 1, 7, 6, 1, 5} << true << false << square;
-    QTest::newRow("round corners")
-        << QList<int>{0, 0, 10, 8, 6, 6} << true << false
-        << QStringList{".oooooooo.", "oo######oo", "o########o", "o########o", "o########o", "o########o",
-                       "oo######oo", ".oooooooo."};
+    QTest::newRow("round corners") << QList<int>{0, 0, 10, 8, 6, 6} << true << false
+                                   << QStringList{".oooooooo.", "oo######oo", "o########o", "o########o",
+                                                  "o########o", "o########o", "oo######oo", ".oooooooo."};
     QTest::newRow("a corner as large as the rectangle makes an ellipse")
         << QList<int>{0, 0, 10, 7, 40, 40} << true << false
-        << QStringList{"..oooooo..", ".oo####oo.", "oo######oo", "o########o", "oo######oo", ".oo####oo.",
-                       "..oooooo..", ".........."};
+        << QStringList{"..oooooo..", ".oo####oo.", "oo######oo", "o########o",
+                       "oo######oo", ".oo####oo.", "..oooooo..", ".........."};
     QTest::newRow("the null pen leaves one pixel less")
         << QList<int>{0, 0, 10, 8, 6, 6} << false << false
-        << QStringList{".#######..", "#########.", "#########.", "#########.", "#########.", "#########.",
-                       ".#######..", ".........."};
+        << QStringList{".#######..", "#########.", "#########.", "#########.",
+                       "#########.", "#########.", ".#######..", ".........."};
     QTest::newRow("a hollow brush leaves the inside")
         << QList<int>{0, 0, 10, 8, 6, 6} << true << true
-        << QStringList{".oooooooo.", "oo......oo", "o........o", "o........o", "o........o", "o........o",
-                       "oo......oo", ".oooooooo."};
+        << QStringList{".oooooooo.", "oo......oo", "o........o", "o........o",
+                       "o........o", "o........o", "oo......oo", ".oooooooo."};
     QTest::newRow("one column") << QList<int>{3, 1, 4, 5, 0, 0} << true << false
                                 << QStringList{"..........", "...o......", "...o......", "...o......",
                                                "...o......", "..........", "..........", ".........."};
@@ -57,8 +56,7 @@ void TestGdiShapes::roundRect_data()
                                << QStringList{"..........", "...o......"} + QStringList(6, "..........");
     QTest::newRow("empty") << QList<int>{3, 1, 3, 6, 2, 2} << true << false << QStringList(8, "..........");
     QTest::newRow("far larger than the DC: its inside fills it")
-        << QList<int>{INT_MIN, -1, INT_MAX, INT_MAX, INT_MAX, INT_MIN} << true << false
-        << QStringList(8, "##########");
+        << QList<int>{INT_MIN, -1, INT_MAX, INT_MAX, INT_MAX, INT_MIN} << true << false << QStringList(8, "##########");
 }
 
 void TestGdiShapes::roundRect()

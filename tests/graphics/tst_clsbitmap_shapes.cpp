@@ -56,12 +56,11 @@ void TestClsBitmapShapes::invert_data()
     QTest::newRow("a rectangle") << QList<int>{1, 2, 3, 2} << QPoint() << false << QRect(1, 2, 3, 2) << 0;
     QTest::newRow("omitted edges are the image's Left and Top, sizes Right - Left and Bottom - Top")
         << defaults << QPoint(2, 1) << false << QRect(2, 1, 6, 5) << 0;
-    QTest::newRow("the right edge past 16 bits") << QList<int>{32767, 0, 1, 1} << QPoint() << false << QRect()
-                                                 << int(vb::err::Overflow);
-    QTest::newRow("the bottom edge past 16 bits") << QList<int>{0, 1, 1, 32767} << QPoint() << false << QRect()
-                                                  << int(vb::err::Overflow);
-    QTest::newRow("no DC: nothing, not even the sum")
-        << QList<int>{32767, 0, 1, 1} << QPoint() << true << QRect() << 0;
+    QTest::newRow("the right edge past 16 bits")
+        << QList<int>{32767, 0, 1, 1} << QPoint() << false << QRect() << int(vb::err::Overflow);
+    QTest::newRow("the bottom edge past 16 bits")
+        << QList<int>{0, 1, 1, 32767} << QPoint() << false << QRect() << int(vb::err::Overflow);
+    QTest::newRow("no DC: nothing, not even the sum") << QList<int>{32767, 0, 1, 1} << QPoint() << true << QRect() << 0;
 }
 
 // Inverting twice gives back what was there.
@@ -89,7 +88,8 @@ void TestClsBitmapShapes::invert()
         return;
     for (int y = 0; y < 6; ++y)
         for (int x = 0; x < 8; ++x)
-            QCOMPARE(gdi::GetPixel(b.hdc(), x, y), inverted.contains(x, y) ? ~colourAt(x, y) & 0xFFFFFF : colourAt(x, y));
+            QCOMPARE(gdi::GetPixel(b.hdc(), x, y),
+                     inverted.contains(x, y) ? ~colourAt(x, y) & 0xFFFFFF : colourAt(x, y));
     QCOMPARE(errorOf(invert), error);
     QCOMPARE(testing::pixelsOf(b), before);
 }
@@ -102,21 +102,20 @@ void TestClsBitmapShapes::drawRoundRect_data()
     QTest::addColumn<int>("pattern");
     QTest::addColumn<bool>("otherDc"); // drawn into another DC: the image stays white
     QTest::addColumn<QStringList>("rows"); // '#' red, '.' white
-    const QStringList plain{"..........", "..#######.", "..#######.", "..#######.", "..#######.", "..#######.",
-                            "..#######.", ".........."};
+    const QStringList plain{"..........", "..#######.", "..#######.", "..#######.",
+                            "..#######.", "..#######.", "..#######.", ".........."};
     QTest::newRow("radius 0: a plain rectangle without its right and bottom edges")
         << QList<int>{2, 1, 9, 7, 0} << 1 << 0 << 8 << false << plain;
     QTest::newRow("the solid style takes no hatch") << QList<int>{2, 1, 9, 7, 0} << 1 << 0 << 2 << false << plain;
     QTest::newRow("twips to the nearest pixel") << QList<int>{29, 16, 134, 104, 0} << 0 << 0 << 8 << false << plain;
     QTest::newRow("into another DC") << QList<int>{2, 1, 9, 7, 0} << 1 << 0 << 8 << true << plain;
-    QTest::newRow("rounded corners")
-        << QList<int>{0, 0, 10, 8, 6} << 1 << 0 << 8 << false
-        << QStringList{".########.", "##########", "##########", "##########", "##########", "##########",
-                       "##########", ".########."};
+    QTest::newRow("rounded corners") << QList<int>{0, 0, 10, 8, 6} << 1 << 0 << 8 << false
+                                     << QStringList{".########.", "##########", "##########", "##########",
+                                                    "##########", "##########", "##########", ".########."};
     QTest::newRow("the hollow style: the outline alone")
         << QList<int>{2, 1, 9, 7, 0} << 1 << 1 << 8 << false
-        << QStringList{"..........", "..#######.", "..#.....#.", "..#.....#.", "..#.....#.", "..#.....#.",
-                       "..#######.", ".........."};
+        << QStringList{"..........", "..#######.", "..#.....#.", "..#.....#.",
+                       "..#.....#.", "..#.....#.", "..#######.", ".........."};
     QTest::newRow("a style the platform refuses draws nothing")
         << QList<int>{2, 1, 9, 7, 0} << 1 << 3 << 8 << false << QStringList(8, "..........");
 }
@@ -149,18 +148,17 @@ void TestClsBitmapShapes::drawPoly_data()
     // The border runs round the fill with no gap between them, its far edges included.
     const QStringList triangle{"..........", ".oooooooo.", ".o#####o..", ".o####o...", ".o###o....",
                                ".o##o.....", ".o#o......", ".oo.......", ".o........", ".........."};
-    QTest::newRow("a triangle") << QList<int>{1, 1} << QList<int>{1, 8, 1} << QList<int>{1, 1, 8} << 1 << 1
-                                << triangle;
+    QTest::newRow("a triangle") << QList<int>{1, 1} << QList<int>{1, 8, 1} << QList<int>{1, 1, 8} << 1 << 1 << triangle;
     QTest::newRow("twips: 29 is pixel 1, the remainder dropped")
         << QList<int>{0, 0} << QList<int>{29, 134, 29} << QList<int>{29, 29, 134} << 1 << 0 << triangle;
     QTest::newRow("a border 3 wide, centred on the outline")
         << QList<int>{0, 0} << QList<int>{2, 7, 7, 2} << QList<int>{2, 2, 7, 7} << 3 << 1
-        << QStringList{"..........", ".ooooooo..", ".oooooooo.", ".oooooooo.", ".ooo##ooo.", ".ooo##ooo.",
-                       ".oooooooo.", ".ooooooo..", "..ooooo...", ".........."};
-    QTest::newRow("lower bounds differ: nothing") << QList<int>{0, 1} << QList<int>{1, 8, 1} << QList<int>{1, 1, 8}
-                                                  << 1 << 1 << QStringList(10, "..........");
-    QTest::newRow("upper bounds differ: nothing") << QList<int>{0, 0} << QList<int>{1, 8, 1}
-                                                  << QList<int>{1, 1, 8, 8} << 1 << 1 << QStringList(10, "..........");
+        << QStringList{"..........", ".ooooooo..", ".oooooooo.", ".oooooooo.", ".ooo##ooo.",
+                       ".ooo##ooo.", ".oooooooo.", ".ooooooo..", "..ooooo...", ".........."};
+    QTest::newRow("lower bounds differ: nothing")
+        << QList<int>{0, 1} << QList<int>{1, 8, 1} << QList<int>{1, 1, 8} << 1 << 1 << QStringList(10, "..........");
+    QTest::newRow("upper bounds differ: nothing")
+        << QList<int>{0, 0} << QList<int>{1, 8, 1} << QList<int>{1, 1, 8, 8} << 1 << 1 << QStringList(10, "..........");
 }
 
 void TestClsBitmapShapes::drawPoly()
@@ -186,9 +184,8 @@ void TestClsBitmapShapes::shapesLeaveNoObjectsBehind_data()
     QTest::newRow("DrawRoundRect, another DC") << F([](clsBitmap& b, gdi::HDC other) {
         b.DrawRoundRect(red, 1, 1, 30, 20, 8, clsBitmap::Pixels, gdi::BS_HATCHED, gdi::HS_CROSS, other);
     });
-    QTest::newRow("DrawRoundRect, a refused style") << F([](clsBitmap& b, gdi::HDC) {
-        b.DrawRoundRect(red, 1, 1, 30, 20, 8, clsBitmap::Pixels, 3);
-    });
+    QTest::newRow("DrawRoundRect, a refused style")
+        << F([](clsBitmap& b, gdi::HDC) { b.DrawRoundRect(red, 1, 1, 30, 20, 8, clsBitmap::Pixels, 3); });
     QTest::newRow("Invert") << F([](clsBitmap& b, gdi::HDC) { b.Invert(); });
     QTest::newRow("DrawPoly") << F([](clsBitmap& b, gdi::HDC) {
         b.DrawPoly(array(0, {0, 40, 20}), array(0, {0, 0, 30}), red, blue, 4);
