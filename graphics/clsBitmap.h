@@ -2,6 +2,7 @@
 
 #include "platform/forms/Picture.h"
 #include "platform/gdi/Types.h"
+#include "platform/vb/Array.h"
 #include "platform/vb/Int16.h"
 
 #include <QFont>
@@ -33,7 +34,7 @@ public:
     // In DrawRect and CreateMemoryBitmap this one value stands for the background colour.
     static constexpr int32_t BackgroundColourMarker = INT32_MIN; // &H80000000
     static constexpr int32_t ButtonFace = INT32_MIN + 15; // &H8000000F
-    // MergeBitmaps' marker for a value left out.
+    // MergeBitmaps' and Invert's marker for a value left out.
     static constexpr int16_t Omitted = INT16_MIN;
 
     clsBitmap(); // an empty image in the button-face colour
@@ -129,6 +130,18 @@ public:
     vb::Int16 GetAngle(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
     // 0 for a horizontal or vertical segment.
     float Slope(vb::Int16 intX1, vb::Int16 intY1, vb::Int16 intX2, vb::Int16 intY2);
+
+    // Shapes: a rounded rectangle, an inverted area, a polygon. DrawRoundRect fills in lngColour,
+    // its corners quarters of an ellipse intEdgeRadius wide and high, into lnghDC or, when it is 0,
+    // the image; the right and bottom edges are left out. Invert works in pixels, an omitted edge or a negative size being the image's.
+    // DrawPoly joins the points (intX(i), intY(i)) and draws nothing unless both arrays have the
+    // same bounds; in twips it drops the remainder of each division.
+    void DrawRoundRect(int32_t lngColour, vb::Int16 intLeft, vb::Int16 intTop, vb::Int16 intRight,
+                       vb::Int16 intBottom, vb::Int16 intEdgeRadius, int32_t udtMeasurement = Pixels,
+                       int32_t lngStyle = 0, int32_t lngPattern = 8, gdi::HDC lnghDC = 0);
+    void Invert(vb::Int16 intX = Omitted, vb::Int16 intY = Omitted, vb::Int16 intWidth = -1, vb::Int16 intHeight = -1);
+    void DrawPoly(const vb::Array<vb::Int16>& intX, const vb::Array<vb::Int16>& intY, int32_t lngFillColour = 0,
+                  int32_t lngBorderColour = 0, vb::Int16 intBorderWidth = 1, int32_t udtMeasurement = Pixels);
 
     // Pictures and window effects: the image to and from the platform's picture objects, a
     // window's caption animated into and out of the taskbar's notification area, a window kept

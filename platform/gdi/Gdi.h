@@ -72,8 +72,9 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, uint32_t format)
 bool AlphaBlend(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
                 int sourceHeight, uint32_t blend);
 // Fills the closed polygon with the DC's brush by its fill mode, then outlines it with its pen.
-// A pixel is inside when its centre is; a centre exactly on an edge belongs to the shape on the
-// edge's right, so polygons that share an edge never fill a pixel twice.
+// Pixel (x, y) is inside when the point (x, y) is; a point exactly on an edge belongs to the
+// shape on the edge's right (below a horizontal one), so polygons that share an edge never fill
+// a pixel twice and the outline meets the fill without a gap.
 bool Polygon(HDC hdc, const POINT* points, int count);
 int SetPolyFillMode(HDC hdc, int mode); // previous mode, 0 on failure
 int GetPolyFillMode(HDC hdc);
@@ -98,6 +99,19 @@ uint32_t GetPaletteEntries(HPALETTE palette, uint32_t start, uint32_t count, PAL
 HICON CreateIconIndirect(const ICONINFO* info);
 bool DestroyIcon(HICON icon);
 bool GetIconInfo(HICON icon, ICONINFO* info);
+
+// Rounded rectangles and inverted areas.
+// RoundRect outlines the rectangle with the DC's pen and fills it with its brush, as Polygon does,
+// each corner cut along a quarter of an ellipse `width` x `height` pixels (held to the rectangle's
+// size). As with every rectangle the platform draws, the right and bottom edges are left out: the
+// shape covers columns left to right - 1 and rows top to bottom - 1, and the pen its edge pixels,
+// those touching a pixel outside, corners included. A pixel of a corner belongs to the shape when
+// its centre lies within the ellipse, so a corner under 2 x 2 pixels is square. An empty
+// rectangle draws nothing.
+bool RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int height);
+// Inverts every bit of each pixel's colour from (left, top) up to, not including, (right, bottom),
+// a rectangle given the wrong way round turned the right way first; an empty one inverts nothing.
+bool InvertRect(HDC hdc, const RECT* rect);
 
 // The system.
 COLORREF GetSysColor(int index);

@@ -82,6 +82,10 @@ int GetDeviceCaps(HDC hdc, int index)
     case VERTRES: return s ? s->geometry().height() : 0;
     case BITSPIXEL: return 32;
     case PLANES: return 1;
+    // A true-colour screen: no palette device, so no palette size. The raster capabilities are
+    // the ones this layer has.
+    case RASTERCAPS: return RC_BITBLT | RC_BITMAP64 | RC_STRETCHBLT;
+    case SIZEPALETTE: return 0;
     default: return 0;
     }
 }

@@ -187,7 +187,10 @@ constexpr int RASTERCAPS = 38;
 constexpr int LOGPIXELSX = 88;
 constexpr int LOGPIXELSY = 90;
 constexpr int SIZEPALETTE = 104;
+constexpr int RC_BITBLT = 0x0001;
+constexpr int RC_BITMAP64 = 0x0008;
 constexpr int RC_PALETTE = 0x0100; // in RASTERCAPS: the device shows colours through a palette
+constexpr int RC_STRETCHBLT = 0x0800;
 
 // Object types (GetObjectType, GetCurrentObject).
 constexpr uint32_t OBJ_PEN = 1;

@@ -14,29 +14,29 @@ struct Crossing {
     int direction; // +1 for an edge going down, -1 going up
 };
 
-// Where the edges cross the horizontal line through the pixel centres of row y. Vertices lie on
-// whole numbers and the line on a half, so no vertex ever sits on it and no edge is counted twice.
+// Where the edges cross the horizontal line through the points of row y. An edge counts from its
+// upper end down to, not including, its lower end, so an edge passing through a vertex on the line
+// is counted once and a horizontal edge not at all.
 std::vector<Crossing> crossings(const std::vector<Vertex>& vertices, int y)
 {
-    const double yc = y + 0.5;
     std::vector<Crossing> found;
     for (size_t i = 0; i < vertices.size(); ++i) {
         const Vertex& a = vertices[i];
         const Vertex& b = vertices[(i + 1) % vertices.size()];
-        if ((a.y < yc) == (b.y < yc))
+        if ((a.y <= y) == (b.y <= y))
             continue;
-        const double x = a.x + (yc - a.y) * (double(b.x) - a.x) / (double(b.y) - a.y);
+        const double x = a.x + (double(y) - a.y) * (double(b.x) - a.x) / (double(b.y) - a.y);
         found.push_back({x, b.y > a.y ? 1 : -1});
     }
     std::sort(found.begin(), found.end(), [](const Crossing& l, const Crossing& r) { return l.x < r.x; });
     return found;
 }
 
-// The pixels whose centres x + 0.5 lie in [from, to), kept within the clip.
+// The pixels whose points x lie in [from, to), kept within the clip.
 void addSpan(std::vector<Rect>& spans, double from, double to, int y, const Rect& clip)
 {
-    const double left = std::max<double>(std::ceil(from - 0.5), clip.left);
-    const double right = std::min<double>(std::ceil(to - 0.5), clip.right);
+    const double left = std::max<double>(std::ceil(from), clip.left);
+    const double right = std::min<double>(std::ceil(to), clip.right);
     if (left < right)
         spans.push_back({int(left), y, int(right), y + 1});
 }

@@ -18,9 +18,10 @@ struct Vertex {
 enum class FillRule : int { Alternate = 1, Winding = 2 };
 
 // The pixel rows the closed polygon covers, each run as a rectangle one pixel high, top to bottom
-// and left to right, clipped to `clip`. A pixel is covered when its centre is inside; a centre
-// exactly on an edge counts for the edge's right-hand side only, so shapes sharing an edge split
-// its pixels without overlap.
+// and left to right, clipped to `clip`. Pixel (x, y) stands for the point (x, y), as it does for
+// the lines drawn round a polygon, so a fill meets its outline without a gap: it is covered when
+// that point is inside. A point exactly on an edge counts for the edge's right-hand side only
+// (below a horizontal edge), so shapes sharing an edge split its pixels without overlap.
 std::vector<Rect> polygonSpans(const std::vector<Vertex>& vertices, FillRule rule, const Rect& clip);
 
 // Fills those runs of `dst` with the brush (pattern copy); a hollow brush fills nothing. Returns

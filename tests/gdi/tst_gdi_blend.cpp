@@ -11,24 +11,8 @@
 
 using testing::Canvas;
 using testing::blended;
+using testing::rowsOf;
 using testing::Selected;
-
-namespace {
-
-// The canvas as rows of characters: '#' for `ink`, 'o' for `outline`, '.' for anything else.
-QStringList rowsOf(const Canvas& canvas, gdi::COLORREF ink, gdi::COLORREF outline)
-{
-    QStringList rows;
-    for (int y = 0; y < canvas.height(); ++y) {
-        QString row;
-        for (int x = 0; x < canvas.width(); ++x)
-            row += canvas.at(x, y) == ink ? u'#' : canvas.at(x, y) == outline ? u'o' : u'.';
-        rows << row;
-    }
-    return rows;
-}
-
-} // namespace
 
 class TestGdiBlend : public QObject {
     Q_OBJECT

@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <array>
 #include <functional>
 
 // The tests' way to the private routines and fields of clsBitmap (a friend of the class).
@@ -45,6 +46,13 @@ inline gdi::HandleStats counts()
     gdi::HandleStats s = gdi::handleStats();
     s.tableSize = 0;
     return s;
+}
+
+// What a DC holds, to show an operation leaves it as it found it.
+inline std::array<gdi::HGDIOBJ, 4> selection(gdi::HDC dc)
+{
+    return {gdi::GetCurrentObject(dc, gdi::OBJ_BITMAP), gdi::GetCurrentObject(dc, gdi::OBJ_BRUSH),
+            gdi::GetCurrentObject(dc, gdi::OBJ_PEN), gdi::GetCurrentObject(dc, gdi::OBJ_FONT)};
 }
 
 // The run-time error number a call raises, 0 when it raises none.

@@ -9,13 +9,13 @@
 #include <QPalette>
 #include <QTest>
 
-#include <array>
 #include <cstring>
 
 using testing::Canvas;
 using testing::errorOf;
 using testing::inkBounds;
 using testing::pixelsOf;
+using testing::selection;
 using vb::Int16;
 
 namespace {
@@ -51,13 +51,6 @@ QList<QRect> textLines(const QImage& image, const QRect& area)
         inLine = true;
     }
     return lines;
-}
-
-// What a DC holds, to show an operation leaves it as it found it.
-std::array<gdi::HGDIOBJ, 4> selection(gdi::HDC dc)
-{
-    return {gdi::GetCurrentObject(dc, gdi::OBJ_BITMAP), gdi::GetCurrentObject(dc, gdi::OBJ_BRUSH),
-            gdi::GetCurrentObject(dc, gdi::OBJ_PEN), gdi::GetCurrentObject(dc, gdi::OBJ_FONT)};
 }
 
 gdi::LOGFONTA recordOf(gdi::HFONT font)

@@ -255,10 +255,10 @@ void TestRaster::polygonSpans_data()
     QTest::newRow("a square fills its pixels, not its right or bottom edge")
         << square << int(FillRule::Alternate)
         << QStringList{"......", ".###..", ".###..", ".###..", "......", "......"};
-    // The slanted edge passes through the centres of pixels (5, 0), (4, 1) ...: they lie on its
-    // right-hand side, outside the triangle.
+    // The slanted edge passes through the points of pixels (5, 1), (4, 2) ...: they lie on its
+    // right-hand side, outside the triangle, where the line drawn along the edge covers them.
     QTest::newRow("a triangle's slanted edge") << Vertices{{0, 0}, {6, 0}, {0, 6}} << int(FillRule::Alternate)
-                                               << QStringList{"#####.", "####..", "###...", "##....", "#.....", "......"};
+                                               << QStringList{"######", "#####.", "####..", "###...", "##....", "#....."};
     // An outer square and an inner one traced the same way round: alternate leaves a hole,
     // winding fills it; traced the other way round, both leave it.
     const Vertices same{{0, 0}, {6, 0}, {6, 6}, {0, 6}, {0, 0}, {2, 2}, {4, 2}, {4, 4}, {2, 4}, {2, 2}};

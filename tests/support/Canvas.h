@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSet>
+#include <QStringList>
 
 #include <cmath>
 #include <random>
@@ -87,6 +88,25 @@ inline gdi::COLORREF blended(gdi::COLORREF under, gdi::COLORREF over, int alpha)
 }
 
 inline QRgb qrgbOf(gdi::COLORREF c) { return qRgb(c & 0xFF, c >> 8 & 0xFF, c >> 16 & 0xFF); }
+
+// The pixels as rows of characters: '#' for `ink`, 'o' for `outline`, '.' for anything else.
+inline QStringList rowsOf(const QImage& image, gdi::COLORREF ink, gdi::COLORREF outline)
+{
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            row += p == qrgbOf(ink) ? u'#' : p == qrgbOf(outline) ? u'o' : u'.';
+        }
+        rows << row;
+    }
+    return rows;
+}
+inline QStringList rowsOf(const Canvas& canvas, gdi::COLORREF ink, gdi::COLORREF outline)
+{
+    return rowsOf(gdi::snapshot(canvas.dc()), ink, outline);
+}
 
 // The smallest rectangle holding every pixel of `area` that is not `background` (null when none).
 inline QRect inkBounds(const QImage& image, QRgb background, QRect area = {})

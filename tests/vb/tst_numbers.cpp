@@ -1,4 +1,5 @@
-// Numbers held as text: reading, writing, rounding and checked 16-bit arithmetic.
+// Numbers held as text: reading, writing, rounding and checked 16-bit arithmetic; arrays with bounds.
+#include "platform/vb/Array.h"
 #include "platform/vb/DateText.h"
 #include "platform/vb/Numbers.h"
 #include "platform/vb/RuntimeError.h"
@@ -241,6 +242,46 @@ private slots:
         QCOMPARE(errorNumberOf([] { CInt(32767.5); }), err::Overflow); // rounds to 32768
         QCOMPARE(int(CInt(32766.5)), 32766);
         QCOMPARE(errorNumberOf([] { CLng(3e9); }), err::Overflow);
+    }
+
+    // Each row reads one subscript of an array numbered `lower` to `upper` whose element i holds i * 10.
+    void arrayBounds_data()
+    {
+        QTest::addColumn<int>("lower");
+        QTest::addColumn<int>("upper");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("error");
+        QTest::newRow("from 0, the first") << 0 << 2 << 0 << 0;
+        QTest::newRow("from 0, the last") << 0 << 2 << 2 << 0;
+        QTest::newRow("from 0, past the last") << 0 << 2 << 3 << err::SubscriptOutOfRange;
+        QTest::newRow("from 1, below the first") << 1 << 3 << 0 << err::SubscriptOutOfRange;
+        QTest::newRow("negative bounds") << -3 << -1 << -3 << 0;
+        QTest::newRow("one element") << 5 << 5 << 5 << 0;
+        QTest::newRow("at the top of the range") << INT32_MAX - 1 << INT32_MAX << INT32_MAX << 0;
+        QTest::newRow("at the bottom, below it") << INT32_MIN << INT32_MIN + 1 << INT32_MAX
+                                                 << err::SubscriptOutOfRange;
+        QTest::newRow("bounds the wrong way round") << 2 << 1 << 2 << err::SubscriptOutOfRange;
+    }
+    void arrayBounds()
+    {
+        QFETCH(int, lower);
+        QFETCH(int, upper);
+        QFETCH(int, index);
+        QFETCH(int, error);
+        int read = -1;
+        QCOMPARE(errorNumberOf([&] {
+                     Array<long long> a(lower, upper);
+                     QCOMPARE(a.LBound(), lower);
+                     QCOMPARE(a.UBound(), upper);
+                     for (long long i = lower; i <= upper; ++i)
+                         a(static_cast<int32_t>(i)) = i * 10;
+                     read = static_cast<int>(a(index) / 10);
+                 }),
+                 error);
+        QCOMPARE(read, error ? -1 : index);
+        const Array<Int16> listed(lower, {Int16(7), Int16(8)}); // numbered from the lower bound
+        QCOMPARE(listed.UBound(), lower + 1);
+        QCOMPARE(listed(lower + 1).value(), 8);
     }
 };
 
