@@ -36,8 +36,7 @@ void fill(DEVMODEA& record, const std::string& device, const detail::OutputMode&
 }
 
 // The output's first mode that has what the record gives; the size not given is the current one.
-const detail::OutputMode* matching(const detail::PrimaryOutput& output, const DEVMODEA& record,
-                                   uint32_t bitsPerPixel)
+const detail::OutputMode* matching(const detail::PrimaryOutput& output, const DEVMODEA& record, uint32_t bitsPerPixel)
 {
     const auto current = std::find_if(output.modes.begin(), output.modes.end(), [&](const detail::OutputMode& m) {
         return output.current && m.id == output.current->mode;
@@ -45,13 +44,14 @@ const detail::OutputMode* matching(const detail::PrimaryOutput& output, const DE
     if ((record.dmFields & DM_BITSPERPEL) && record.dmBitsPerPel != bitsPerPixel)
         return nullptr;
     const auto it = std::find_if(output.modes.begin(), output.modes.end(), [&](const detail::OutputMode& m) {
-        const bool width = (record.dmFields & DM_PELSWIDTH) ? m.width == record.dmPelsWidth
-                                                            : current != output.modes.end() && m.width == current->width;
+        const bool width = (record.dmFields & DM_PELSWIDTH)
+                               ? m.width == record.dmPelsWidth
+                               : current != output.modes.end() && m.width == current->width;
         const bool height = (record.dmFields & DM_PELSHEIGHT)
                                 ? m.height == record.dmPelsHeight
                                 : current != output.modes.end() && m.height == current->height;
-        const bool frequency = !(record.dmFields & DM_DISPLAYFREQUENCY) || record.dmDisplayFrequency <= 1 ||
-                               m.frequency == record.dmDisplayFrequency;
+        const bool frequency = !(record.dmFields & DM_DISPLAYFREQUENCY) || record.dmDisplayFrequency <= 1
+                               || m.frequency == record.dmDisplayFrequency;
         return width && height && frequency;
     });
     return it == output.modes.end() ? nullptr : &*it;

@@ -29,9 +29,9 @@ bool hasRandr12(xcb_connection_t* c)
 
 Reply<xcb_randr_get_screen_resources_current_reply_t> resources(xcb_connection_t* c)
 {
-    return {xcb_randr_get_screen_resources_current_reply(c, xcb_randr_get_screen_resources_current(c, x11Root(c)),
-                                                         nullptr),
-            &std::free};
+    return {
+        xcb_randr_get_screen_resources_current_reply(c, xcb_randr_get_screen_resources_current(c, x11Root(c)), nullptr),
+        &std::free};
 }
 
 uint32_t frequencyOf(const xcb_randr_mode_info_t& m)
@@ -109,8 +109,7 @@ std::optional<PrimaryOutput> primaryOutput(xcb_connection_t* c)
         xcb_randr_get_output_primary_reply(c, xcb_randr_get_output_primary(c, x11Root(c)), nullptr), &std::free};
     const auto outputInfo = [&](xcb_randr_output_t output) {
         return Reply<xcb_randr_get_output_info_reply_t>{
-            xcb_randr_get_output_info_reply(c, xcb_randr_get_output_info(c, output, screen->config_timestamp),
-                                            nullptr),
+            xcb_randr_get_output_info_reply(c, xcb_randr_get_output_info(c, output, screen->config_timestamp), nullptr),
             &std::free};
     };
     Reply<xcb_randr_get_output_info_reply_t> output{nullptr, &std::free};
@@ -138,25 +137,15 @@ std::optional<PrimaryOutput> primaryOutput(xcb_connection_t* c)
     if (output->crtc == XCB_NONE)
         return result;
     const Reply<xcb_randr_get_crtc_info_reply_t> crtc{
-        xcb_randr_get_crtc_info_reply(c, xcb_randr_get_crtc_info(c, output->crtc, screen->config_timestamp),
-                                      nullptr),
+        xcb_randr_get_crtc_info_reply(c, xcb_randr_get_crtc_info(c, output->crtc, screen->config_timestamp), nullptr),
         &std::free};
     if (!crtc || crtc->mode == XCB_NONE)
         return result;
     const ScreenSize size = screenSize(c);
     const xcb_randr_output_t* shown = xcb_randr_get_crtc_info_outputs(crtc.get());
-    result.current = CrtcSetting{output->crtc,
-                                 crtc->mode,
-                                 crtc->x,
-                                 crtc->y,
-                                 crtc->rotation,
-                                 {shown, shown + crtc->num_outputs},
-                                 crtc->width,
-                                 crtc->height,
-                                 size.width,
-                                 size.height,
-                                 size.widthMm,
-                                 size.heightMm};
+    result.current = CrtcSetting{
+        output->crtc, crtc->mode,   crtc->x,    crtc->y,     crtc->rotation, {shown, shown + crtc->num_outputs},
+        crtc->width,  crtc->height, size.width, size.height, size.widthMm,   size.heightMm};
     return result;
 }
 

@@ -20,9 +20,8 @@ void sayScreenSizeAtEnd()
 {
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    if (xcb_get_geometry_reply_t* g = xcb_connection_has_error(c)
-                                          ? nullptr
-                                          : xcb_get_geometry_reply(c, xcb_get_geometry(c, root), nullptr)) {
+    if (xcb_get_geometry_reply_t* g =
+            xcb_connection_has_error(c) ? nullptr : xcb_get_geometry_reply(c, xcb_get_geometry(c, root), nullptr)) {
         std::printf("%dx%d\n", g->width, g->height);
         std::free(g);
     }

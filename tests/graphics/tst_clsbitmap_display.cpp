@@ -104,8 +104,8 @@ private slots:
         for (uint32_t i = 0; gdi::EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
             QCOMPARE(mode.dmBitsPerPel, 32u);
             QVERIFY(mode.dmDisplayFrequency > 0);
-            QCOMPARE(mode.dmFields, gdi::DM_BITSPERPEL | gdi::DM_PELSWIDTH | gdi::DM_PELSHEIGHT |
-                                        gdi::DM_DISPLAYFREQUENCY);
+            QCOMPARE(mode.dmFields,
+                     gdi::DM_BITSPERPEL | gdi::DM_PELSWIDTH | gdi::DM_PELSHEIGHT | gdi::DM_DISPLAYFREQUENCY);
             sizes.append(QSize(static_cast<int>(mode.dmPelsWidth), static_cast<int>(mode.dmPelsHeight)));
         }
         QCOMPARE(sizes.value(0), kStart); // the preferred mode first
@@ -130,18 +130,18 @@ private slots:
         QTest::addColumn<QSize>("shown");
 
         const uint16_t full = sizeof(gdi::DEVMODEA);
-        QTest::newRow("test, a mode of the output") << 800 << 600 << 32u << full << gdi::CDS_TEST
-                                                    << gdi::DISP_CHANGE_SUCCESSFUL << kStart;
-        QTest::newRow("test, no such size") << 1000 << 700 << 32u << full << gdi::CDS_TEST << gdi::DISP_CHANGE_BADMODE
-                                            << kStart;
-        QTest::newRow("test, other bits per pixel") << 800 << 600 << 16u << full << gdi::CDS_TEST
-                                                    << gdi::DISP_CHANGE_BADMODE << kStart;
-        QTest::newRow("test, record size unset") << 800 << 600 << 32u << uint16_t(0) << gdi::CDS_TEST
-                                                 << gdi::DISP_CHANGE_BADPARAM << kStart;
+        QTest::newRow("test, a mode of the output")
+            << 800 << 600 << 32u << full << gdi::CDS_TEST << gdi::DISP_CHANGE_SUCCESSFUL << kStart;
+        QTest::newRow("test, no such size")
+            << 1000 << 700 << 32u << full << gdi::CDS_TEST << gdi::DISP_CHANGE_BADMODE << kStart;
+        QTest::newRow("test, other bits per pixel")
+            << 800 << 600 << 16u << full << gdi::CDS_TEST << gdi::DISP_CHANGE_BADMODE << kStart;
+        QTest::newRow("test, record size unset")
+            << 800 << 600 << 32u << uint16_t(0) << gdi::CDS_TEST << gdi::DISP_CHANGE_BADPARAM << kStart;
         QTest::newRow("switch") << 1024 << 768 << 0u << full << gdi::CDS_FULLSCREEN << gdi::DISP_CHANGE_SUCCESSFUL
                                 << QSize(1024, 768);
-        QTest::newRow("switch, no such size") << 1000 << 700 << 0u << full << gdi::CDS_FULLSCREEN
-                                              << gdi::DISP_CHANGE_BADMODE << kStart;
+        QTest::newRow("switch, no such size")
+            << 1000 << 700 << 0u << full << gdi::CDS_FULLSCREEN << gdi::DISP_CHANGE_BADMODE << kStart;
         QTest::newRow("lasting change") << 800 << 600 << 0u << full << 1u << gdi::DISP_CHANGE_BADFLAGS << kStart;
     }
     void changeDisplaySettings()
