@@ -15,8 +15,8 @@ fi
 # The server picks a free display itself and writes its number once it accepts clients.
 displayfile=$(mktemp)
 trap 'rm -f "$displayfile"' EXIT
-Xorg -noreset +extension RANDR -config "$config" -logfile "$logfile" -novtswitch -sharevts \
-  -nolisten tcp -displayfd 3 3>"$displayfile" >/dev/null 2>&1 &
+Xorg -noreset +extension RANDR -config "$config" -logfile "$logfile" -novtswitch -sharevts -nolisten tcp \
+  -displayfd 3 3>"$displayfile" >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$displayfile"' EXIT
 
