@@ -35,21 +35,25 @@ void fill(DEVMODEA& record, const std::string& device, const detail::OutputMode&
     record.dmDisplayFrequency = mode.frequency;
 }
 
+const detail::OutputMode* currentMode(const detail::PrimaryOutput& output)
+{
+    const auto it = std::find_if(output.modes.begin(), output.modes.end(), [&](const detail::OutputMode& m) {
+        return output.current && m.id == output.current->mode;
+    });
+    return it == output.modes.end() ? nullptr : &*it;
+}
+
 // The output's first mode that has what the record gives; the size not given is the current one.
 const detail::OutputMode* matching(const detail::PrimaryOutput& output, const DEVMODEA& record, uint32_t bitsPerPixel)
 {
-    const auto current = std::find_if(output.modes.begin(), output.modes.end(), [&](const detail::OutputMode& m) {
-        return output.current && m.id == output.current->mode;
-    });
+    const detail::OutputMode* current = currentMode(output);
     if ((record.dmFields & DM_BITSPERPEL) && record.dmBitsPerPel != bitsPerPixel)
         return nullptr;
     const auto it = std::find_if(output.modes.begin(), output.modes.end(), [&](const detail::OutputMode& m) {
-        const bool width = (record.dmFields & DM_PELSWIDTH)
-                               ? m.width == record.dmPelsWidth
-                               : current != output.modes.end() && m.width == current->width;
-        const bool height = (record.dmFields & DM_PELSHEIGHT)
-                                ? m.height == record.dmPelsHeight
-                                : current != output.modes.end() && m.height == current->height;
+        const bool width =
+            (record.dmFields & DM_PELSWIDTH) ? m.width == record.dmPelsWidth : current && m.width == current->width;
+        const bool height = (record.dmFields & DM_PELSHEIGHT) ? m.height == record.dmPelsHeight
+                                                              : current && m.height == current->height;
         const bool frequency = !(record.dmFields & DM_DISPLAYFREQUENCY) || record.dmDisplayFrequency <= 1
                                || m.frequency == record.dmDisplayFrequency;
         return width && height && frequency;
@@ -95,13 +99,10 @@ bool EnumDisplaySettingsA(const char* deviceName, uint32_t modeNumber, DEVMODEA*
     if (!output)
         return false;
     const detail::OutputMode* chosen = nullptr;
-    if (modeNumber == ENUM_CURRENT_SETTINGS) {
-        for (const detail::OutputMode& m : output->modes)
-            if (output->current && m.id == output->current->mode)
-                chosen = &m;
-    } else if (modeNumber < output->modes.size()) {
+    if (modeNumber == ENUM_CURRENT_SETTINGS)
+        chosen = currentMode(*output);
+    else if (modeNumber < output->modes.size())
         chosen = &output->modes[modeNumber];
-    }
     if (!chosen)
         return false;
     fill(*mode, output->name, *chosen, detail::screenBitsPerPixel(c));
