@@ -254,7 +254,9 @@ private slots:
             ::kill(static_cast<pid_t>(program.processId()), signal);
         }
         QVERIFY(program.waitForFinished(10000));
-        QCOMPARE(program.exitStatus(), signal ? QProcess::CrashExit : QProcess::NormalExit);
+        // (A sanitizer's own handler ends a faulting program with an exit code instead.)
+        if (!signal)
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         if (atOnce)
             QCOMPARE(program.readAll().trimmed(), QByteArray("1280x1024"));
         else {
