@@ -164,6 +164,15 @@ public:
     forms::Picture Picture();
     void setPicture(const forms::Picture& picPicture); // no object changes nothing
 
+    // The screen's resolution. SetDisplay switches to a mode of that size, 32 bits per pixel, for
+    // as long as the program runs (its end, however it comes, puts the old mode back); a size the
+    // screen has no mode for changes nothing. ReturnOldDisplay puts back the mode the screen had
+    // before the program first changed it, and does nothing unless SetDisplay was called since
+    // the last return. Destroying the object leaves the screen as it is.
+    void GetScreenRes(vb::Int16& intWidth, vb::Int16& intHeight);
+    void SetDisplay(vb::Int16 intWidth, vb::Int16 intHeight);
+    void ReturnOldDisplay();
+
 private:
     // A work bitmap for the length of one of the calls above: a memory DC with a bitmap, filled
     // with the background colour, released however the call ends (a 16-bit overflow included).

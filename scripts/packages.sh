@@ -3,11 +3,12 @@
 
 ZV_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev qt6-webengine-dev libfontconfig-dev libxcb1-dev
+  qt6-base-dev qt6-svg-dev qt6-webengine-dev libfontconfig-dev libxcb1-dev libxcb-randr0-dev
   libsqlite3-dev sqlite3
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
 )
-ZV_TEST_PACKAGES=(xvfb xauth xdotool libbenchmark-dev clang)
+# The display-mode tests run on the X.Org server with its dummy driver, which has several modes.
+ZV_TEST_PACKAGES=(xvfb xauth xdotool libbenchmark-dev clang xserver-xorg-core xserver-xorg-video-dummy)
 
 zv_missing_packages() {
   local p

@@ -157,6 +157,20 @@ bool DrawAnimatedRects(HWND hwnd, int animation, const RECT* from, const RECT* t
 // it. One window at a time: locking another while one is locked fails and the first stays locked.
 bool LockWindowUpdate(HWND hwnd);
 
+// Display modes of the screen's primary output (on X11 through RandR; without an X server there
+// are none). EnumDisplaySettingsA, for the default device only (a null or empty name), fills the
+// record with mode modeNumber of the output's list, or with the mode in use for
+// ENUM_CURRENT_SETTINGS; false past the list's end or when the record's dmSize is too short.
+// ChangeDisplaySettingsA takes a record with the size (and the bits per pixel and frequency where
+// dmFields names them) of one of those modes:
+// - CDS_TEST: DISP_CHANGE_SUCCESSFUL when the output has such a mode, an error code otherwise;
+// - CDS_FULLSCREEN: switches to it until the program ends, however it ends (a crash and a kill
+//   included), or until a call with no record and flags 0, which returns the screen to the mode it
+//   had before the program first changed it (and does nothing when the program never did).
+// Other flags give DISP_CHANGE_BADFLAGS. The program's screens show the new size when it returns.
+bool EnumDisplaySettingsA(const char* deviceName, uint32_t modeNumber, DEVMODEA* mode);
+int32_t ChangeDisplaySettingsA(DEVMODEA* mode, uint32_t flags);
+
 // For tests and diagnostics: how many objects of each kind are alive, and a DC's pixels.
 struct HandleStats {
     int live = 0;

@@ -295,6 +295,46 @@ constexpr uint32_t blendFunction(uint8_t constantAlpha, uint8_t alphaFormat = 0)
 constexpr int ALTERNATE = 1;
 constexpr int WINDING = 2;
 
+// Display modes: the mode record in its form up to the display frequency, the fields that tell
+// which of its values are given, and the flags and results of changing the mode.
+struct DEVMODEA {
+    char dmDeviceName[32] = {};
+    uint16_t dmSpecVersion = 0;
+    uint16_t dmDriverVersion = 0;
+    uint16_t dmSize = 0; // set by the caller: the calls take no record shorter than this one
+    uint16_t dmDriverExtra = 0;
+    uint32_t dmFields = 0;
+    int32_t dmPositionX = 0;
+    int32_t dmPositionY = 0;
+    uint32_t dmDisplayOrientation = 0;
+    uint32_t dmDisplayFixedOutput = 0;
+    int16_t dmColor = 0;
+    int16_t dmDuplex = 0;
+    int16_t dmYResolution = 0;
+    int16_t dmTTOption = 0;
+    int16_t dmCollate = 0;
+    char dmFormName[32] = {};
+    uint16_t dmLogPixels = 0;
+    uint32_t dmBitsPerPel = 0;
+    uint32_t dmPelsWidth = 0;
+    uint32_t dmPelsHeight = 0;
+    uint32_t dmDisplayFlags = 0;
+    uint32_t dmDisplayFrequency = 0;
+};
+static_assert(sizeof(DEVMODEA) == 124);
+constexpr uint32_t DM_BITSPERPEL = 0x40000;
+constexpr uint32_t DM_PELSWIDTH = 0x80000;
+constexpr uint32_t DM_PELSHEIGHT = 0x100000;
+constexpr uint32_t DM_DISPLAYFREQUENCY = 0x400000;
+constexpr uint32_t ENUM_CURRENT_SETTINGS = 0xFFFFFFFF;
+constexpr uint32_t CDS_TEST = 2;
+constexpr uint32_t CDS_FULLSCREEN = 4; // for as long as the program runs
+constexpr int32_t DISP_CHANGE_SUCCESSFUL = 0;
+constexpr int32_t DISP_CHANGE_FAILED = -1;
+constexpr int32_t DISP_CHANGE_BADMODE = -2;
+constexpr int32_t DISP_CHANGE_BADFLAGS = -4;
+constexpr int32_t DISP_CHANGE_BADPARAM = -5;
+
 struct SIZE {
     int32_t cx = 0;
     int32_t cy = 0;
