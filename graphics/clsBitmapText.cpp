@@ -1,6 +1,7 @@
 // Text: a string in a rectangle, with a font made from a font object.
-#include "graphics/WorkBitmap.h"
 #include "graphics/clsBitmap.h"
+
+#include "graphics/WorkBitmap.h"
 
 #include "platform/gdi/AnsiText.h"
 #include "platform/gdi/Gdi.h"

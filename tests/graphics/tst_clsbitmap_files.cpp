@@ -147,6 +147,8 @@ class TestClsBitmapFiles : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void loadImageA_data();
+    void loadImageA();
     void loadBitmap_data();
     void loadBitmap();
     void loadBitmapOfAFileThatCannotBeLoaded_data();
@@ -187,6 +189,64 @@ QString TestClsBitmapFiles::write(const QString& name, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         qFatal("cannot write %s", qPrintable(path));
     return path;
+}
+
+void TestClsBitmapFiles::loadImageA_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<uint>("instance");
+    QTest::addColumn<uint>("flags");
+    QTest::addColumn<QString>("made"); // bitmap, icon, cursor or nothing
+
+    const QByteArray bitmap = encoded(distinct(30, 20), "bmp");
+    const QByteArray icon = encoded(iconPicture(), "ico");
+    const uint file = gdi::LR_LOADFROMFILE;
+    QTest::newRow("a bitmap") << "a.bmp" << bitmap << gdi::IMAGE_BITMAP << 0 << 0u << file << "bitmap";
+    QTest::newRow("an icon") << "a.ico" << icon << gdi::IMAGE_ICON << 0 << 0u << file << "icon";
+    QTest::newRow("a cursor") << "a.cur" << cursorFile() << gdi::IMAGE_CURSOR << 0 << 0u << file << "cursor";
+    QTest::newRow("an icon as a bitmap") << "b.bmp" << icon << gdi::IMAGE_BITMAP << 0 << 0u << file << "nothing";
+    QTest::newRow("a bitmap as an icon") << "b.ico" << bitmap << gdi::IMAGE_ICON << 0 << 0u << file << "nothing";
+    QTest::newRow("another size") << "a.bmp" << bitmap << gdi::IMAGE_BITMAP << 8 << 0u << file << "nothing";
+    QTest::newRow("a module's resource") << "a.bmp" << bitmap << gdi::IMAGE_BITMAP << 0 << 1u << file << "nothing";
+    QTest::newRow("not from a file") << "a.bmp" << bitmap << gdi::IMAGE_BITMAP << 0 << 0u << 0u << "nothing";
+}
+
+void TestClsBitmapFiles::loadImageA()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(uint, type);
+    QFETCH(int, width);
+    QFETCH(uint, instance);
+    QFETCH(uint, flags);
+    QFETCH(QString, made);
+    const QByteArray path = write(name, contents).toLocal8Bit();
+    const gdi::HandleStats handles = counts();
+    const uint32_t handle = gdi::LoadImageA(instance, path.constData(), type, width, 0, flags);
+    gdi::BITMAP record;
+    gdi::ICONINFO info;
+    if (made == QLatin1String("bitmap")) {
+        QCOMPARE(gdi::GetObjectA(handle, sizeof record, &record), int(sizeof record));
+        QCOMPARE(record.bmWidth, 30);
+        QCOMPARE(record.bmHeight, 20);
+        QVERIFY(gdi::DeleteObject(handle));
+    } else if (made == QLatin1String("nothing")) {
+        QCOMPARE(handle, 0u);
+    } else {
+        QVERIFY(gdi::GetIconInfo(handle, &info));
+        gdi::GetObjectA(info.hbmColor, sizeof record, &record);
+        QCOMPARE(record.bmWidth, 16);
+        QCOMPARE(info.fIcon, made == QLatin1String("icon") ? 1 : 0);
+        QCOMPARE(info.xHotspot, made == QLatin1String("icon") ? 0u : 3u);
+        QCOMPARE(info.yHotspot, made == QLatin1String("icon") ? 0u : 4u);
+        gdi::DeleteObject(info.hbmColor);
+        gdi::DeleteObject(info.hbmMask);
+        QVERIFY(gdi::DestroyIcon(handle));
+    }
+    QCOMPARE(counts(), handles);
 }
 
 void TestClsBitmapFiles::loadBitmap_data()
