@@ -173,6 +173,45 @@ public:
     void SetDisplay(vb::Int16 intWidth, vb::Int16 intHeight);
     void ReturnOldDisplay();
 
+    // Files, sizes and properties: the image loaded from and saved to picture files, resized,
+    // cleared and painted from another DC; its background colour, position and icon.
+    // The height of the font's text in pixels.
+    vb::Int16 GetTextHeight(const QFont& fntFormat);
+    // Replaces the image with a bitmap, icon or cursor file (by the name's ending, else
+    // enmImageType 0, 1 or 2); an icon or cursor shows over the background colour. A file that
+    // cannot be loaded leaves the image as it was. With enmMeasurement 0 the image's rectangle is
+    // held in twips while the bitmap keeps its pixel size.
+    void LoadBitmap(const QString& strFileName, int32_t enmImageType = 0, int32_t enmMeasurement = Pixels);
+    // Resizes the image to the bitmap's size (its pixels are not copied); not a bitmap, nothing.
+    void SizeToBitmap(gdi::HBITMAP hBitmap = 0, const bool& blnStretch = false);
+    // Negative sizes keep the image's own. Without blnStretch the old pixels stay at the top left,
+    // cropped or with the background colour beyond them; with it they are stretched to the new size.
+    void ReSize(vb::Int16 intWidth = -1, vb::Int16 intHeight = -1, bool blnStretch = false);
+    // Writes the image as a bitmap file, ".bmp" added unless the name ends so; a path that cannot
+    // be written raises the runtime's error and leaves the image as it was. enmType is not used.
+    void Save(const QString& strFileName, int32_t enmType = 1);
+    void Cls(); // the whole image in the background colour
+    // Copies an area of another DC into the image, stretched when the sizes differ. Negative
+    // destination sizes are the image's, and so are negative source sizes; a size of 0 copies nothing.
+    void PaintFrom(gdi::HDC lngSourceDC, vb::Int16 intSrcWidth = -1, vb::Int16 intSrcHeight = -1,
+                   vb::Int16 intSrcLeft = 0, vb::Int16 intSrcTop = 0, vb::Int16 intDestLeft = 0,
+                   vb::Int16 intDestTop = 0, vb::Int16 intDestWidth = -1, vb::Int16 intDestHeight = -1,
+                   int32_t enmPaintMode = static_cast<int32_t>(gdi::SRCCOPY));
+    QString SupportedFormats(); // "*.bmp"
+    int32_t BackgroundColour() const { return m_lngBackgroundColour; }
+    // A system colour is resolved now; the image is not repainted.
+    void setBackgroundColour(int32_t lngNew);
+    void setWidth(vb::Int16 intWidth); // resizes, keeping the height
+    void setHeight(vb::Int16 intHeight); // resizes, keeping the width
+    vb::Int16 Left() const;
+    vb::Int16 Top() const;
+    // Moves the edge; the opposite edge moves as far the other way, so the rectangle keeps its
+    // centre. The bitmap does not change.
+    void setLeft(vb::Int16 intLeft);
+    void setTop(vb::Int16 intTop);
+    // An icon of a copy of the image's pixels, every pixel showing; no object without a DC.
+    forms::Picture Icon();
+
 private:
     // A work bitmap for the length of one of the calls above: a memory DC with a bitmap, filled
     // with the background colour, released however the call ends (a 16-bit overflow included).
@@ -185,6 +224,7 @@ private:
                             gdi::HDC lngCompatibleDC, int32_t udtMeasurement, int32_t lngColour);
     void DestroyMemoryBitmap(gdi::HDC& hDC, gdi::HBITMAP& hBitmap, gdi::HBITMAP& hOldBitmap);
     void RectToPixels(gdi::RECT& rc);
+    void RectToTwips(gdi::RECT& rc); // the inverse, to the nearest 32-bit whole number
     // A picture that owns the handle (and the palette, 0 for none) from now on.
     forms::Picture HandleToPicture(uint32_t lngHandle, gdi::HPALETTE lngPalette, int32_t lngPicType);
     // A picture of a copy of the bitmap in the DC. Neither bitmap handle is used: the DC keeps its

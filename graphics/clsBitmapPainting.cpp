@@ -1,4 +1,5 @@
-// Painting: copying the image out, filling rectangles, stretch mode and colour adjustment.
+// Painting: copying the image out and another DC in, filling rectangles, stretch mode and colour
+// adjustment.
 #include "graphics/clsBitmap.h"
 
 #include "platform/forms/Screen.h"
@@ -46,6 +47,33 @@ void clsBitmap::DrawRect(int32_t lngColour, Int16 intTop, Int16 intLeft, Int16 i
     gdi::PatBlt(target, intLeft.value(), intTop.value(), intWidth.value(), intHeight.value(), gdi::PATCOPY);
     gdi::SelectObject(target, previous);
     gdi::DeleteObject(brush);
+}
+
+void clsBitmap::Cls() { DrawRect(BackgroundColourMarker, 0, 0, -1, -1, Pixels, gdi::BS_SOLID, 8, m_hDC); }
+
+void clsBitmap::PaintFrom(gdi::HDC lngSourceDC, Int16 intSrcWidth, Int16 intSrcHeight, Int16 intSrcLeft,
+                          Int16 intSrcTop, Int16 intDestLeft, Int16 intDestTop, Int16 intDestWidth, Int16 intDestHeight,
+                          int32_t enmPaintMode)
+{
+    if (lngSourceDC == 0 || intSrcWidth.value() == 0 || intSrcHeight.value() == 0 || intDestWidth.value() == 0
+        || intDestHeight.value() == 0)
+        return;
+    if (intDestWidth.value() < 0 || intDestHeight.value() < 0) {
+        intDestWidth = Width();
+        intDestHeight = Height();
+    }
+    if (intSrcWidth.value() < 0 || intSrcHeight.value() < 0) {
+        intSrcWidth = Width();
+        intSrcHeight = Height();
+    }
+    const auto rop = static_cast<uint32_t>(enmPaintMode);
+    if (intSrcWidth == intDestWidth && intSrcHeight == intDestHeight)
+        gdi::BitBlt(m_hDC, intDestLeft.value(), intDestTop.value(), intDestWidth.value(), intDestHeight.value(),
+                    lngSourceDC, intSrcLeft.value(), intSrcTop.value(), rop);
+    else
+        gdi::StretchBlt(m_hDC, intDestLeft.value(), intDestTop.value(), intDestWidth.value(), intDestHeight.value(),
+                        lngSourceDC, intSrcLeft.value(), intSrcTop.value(), intSrcWidth.value(), intSrcHeight.value(),
+                        rop);
 }
 
 void clsBitmap::SetStretchMode(int32_t lngMode)

@@ -1,6 +1,8 @@
 // Text: a string in a rectangle, with a font made from a font object.
 #include "graphics/clsBitmap.h"
 
+#include "graphics/WorkBitmap.h"
+
 #include "platform/gdi/AnsiText.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/vb/Numbers.h"
@@ -50,6 +52,19 @@ void clsBitmap::DrawString(const QString& strText, Int16 intTop, Int16 intLeft, 
     gdi::DrawTextA(m_hDC, ansi.constData(), static_cast<int>(strText.size()), &rc, flags);
     gdi::SelectObject(m_hDC, previousFont);
     gdi::DeleteObject(font);
+}
+
+Int16 clsBitmap::GetTextHeight(const QFont& fntFormat)
+{
+    // Measured in a DC of its own, so the image's DC keeps its font.
+    const WorkBitmap work(*this, 1, 1, 0);
+    gdi::HFONT previousFont = 0;
+    const gdi::HFONT font = CreateLogFont(fntFormat, previousFont, work.dc(), 0);
+    gdi::TEXTMETRICA metrics;
+    gdi::GetTextMetricsA(work.dc(), &metrics);
+    gdi::SelectObject(work.dc(), previousFont);
+    gdi::DeleteObject(font);
+    return Int16::from(metrics.tmHeight);
 }
 
 gdi::HFONT clsBitmap::CreateLogFont(const QFont& fntFormat, gdi::HFONT& lngPreviousFont, gdi::HDC lnghDC,

@@ -81,6 +81,8 @@ int GetPolyFillMode(HDC hdc);
 // Width and height of the text in the DC's font, as one line (no line breaks or prefixes); the
 // height is the font's ascent plus descent.
 bool GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size);
+// The measures of the DC's font, the height being the same as GetTextExtentPoint32A's.
+bool GetTextMetricsA(HDC hdc, TEXTMETRICA* metrics);
 
 // Palettes. The screen shows true colour: it has no palette of its own (no RC_PALETTE), so a
 // palette selected into a DC changes none of its colours and realizing one maps nothing, but
@@ -112,6 +114,14 @@ bool RoundRect(HDC hdc, int left, int top, int right, int bottom, int width, int
 // Inverts every bit of each pixel's colour from (left, top) up to, not including, (right, bottom),
 // a rectangle given the wrong way round turned the right way first; an empty one inverts nothing.
 bool InvertRect(HDC hdc, const RECT* rect);
+
+// Picture files: with LR_LOADFROMFILE and no module, a BMP file as a new bitmap (IMAGE_BITMAP), an
+// ICO or CUR file as a new icon (IMAGE_ICON, IMAGE_CURSOR; a cursor keeps its hot spot), the
+// file's first picture at its own size (width and height 0; no other size is made). A pixel less
+// than half opaque is transparent in an icon. Returns 0 when the file cannot be read as that type;
+// a header claiming more pixels than Qt's image reader allows by default (64 Mi) is refused before
+// anything is allocated for it.
+uint32_t LoadImageA(uint32_t instance, const char* name, uint32_t type, int width, int height, uint32_t flags);
 
 // The system.
 COLORREF GetSysColor(int index);

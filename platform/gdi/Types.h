@@ -340,4 +340,35 @@ struct SIZE {
     int32_t cy = 0;
 };
 
+// A font's measures in a DC, in pixels; the height (ascent plus descent) comes first.
+struct TEXTMETRICA {
+    int32_t tmHeight = 0;
+    int32_t tmAscent = 0;
+    int32_t tmDescent = 0;
+    int32_t tmInternalLeading = 0;
+    int32_t tmExternalLeading = 0;
+    int32_t tmAveCharWidth = 0;
+    int32_t tmMaxCharWidth = 0;
+    int32_t tmWeight = 0;
+    int32_t tmOverhang = 0;
+    int32_t tmDigitizedAspectX = 0;
+    int32_t tmDigitizedAspectY = 0;
+    uint8_t tmFirstChar = 0;
+    uint8_t tmLastChar = 0;
+    uint8_t tmDefaultChar = 0;
+    uint8_t tmBreakChar = 0;
+    uint8_t tmItalic = 0;
+    uint8_t tmUnderlined = 0;
+    uint8_t tmStruckOut = 0;
+    uint8_t tmPitchAndFamily = 0;
+    uint8_t tmCharSet = 0;
+};
+
+// Picture files (LoadImageA): what a file is read as, and the flag that names a file rather than
+// a module's resource.
+constexpr uint32_t IMAGE_BITMAP = 0;
+constexpr uint32_t IMAGE_ICON = 1;
+constexpr uint32_t IMAGE_CURSOR = 2;
+constexpr uint32_t LR_LOADFROMFILE = 0x0010;
+
 } // namespace gdi
