@@ -16,6 +16,7 @@ using HFONT = uint32_t;
 using HWND = uint32_t;
 using HPALETTE = uint32_t;
 using HICON = uint32_t;
+using HMENU = uint32_t;
 
 // A colour with red in the low byte: red + green * 256 + blue * 65536. The top byte is not a
 // colour; drawing ignores it.
@@ -296,5 +297,11 @@ struct SIZE {
     int32_t cx = 0;
     int32_t cy = 0;
 };
+
+// Menu items named by their command identifier or by their position in the menu.
+constexpr uint32_t MF_BYCOMMAND = 0x0000;
+constexpr uint32_t MF_BYPOSITION = 0x0400;
+// SystemParametersInfoA: the work area, the screen without the desktop's panels, into a RECT.
+constexpr uint32_t SPI_GETWORKAREA = 48;
 
 } // namespace gdi
