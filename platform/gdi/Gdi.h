@@ -150,7 +150,8 @@ bool PaintDesktop(HDC hdc);
 bool SystemParametersInfoA(uint32_t action, uint32_t param, void* value, uint32_t winIni);
 
 // Menus. A window's menu bar holds the menus the window owns directly (QMenu children, in the
-// order made), shown or only popped up; a menu's items are its actions, separators included.
+// order made), shown or only popped up; a menu's items are its visible actions, separators
+// included (a hidden item is not in the menu and takes no position).
 // Handles live as long as their window or menu.
 HMENU GetMenu(HWND hwnd); // 0 when the window has no menu
 HMENU GetSubMenu(HMENU menu, int position); // 0 when the item opens no menu

@@ -46,15 +46,20 @@ HMENU handleOf(QObject* owner, QWidget* bar, QMenu* menu)
 
 QList<QMenu*> barMenus(const QWidget& window) { return window.findChildren<QMenu*>(Qt::FindDirectChildrenOnly); }
 
-// The items of a menu, or of a menu bar (the actions that open its menus).
+// The items of a menu, or of a menu bar (the actions that open its menus). A hidden item is not in
+// the menu the user sees, so it takes no position.
 QList<QAction*> itemsOf(const Menu& m)
 {
+    QList<QAction*> all;
     if (m.menu)
-        return m.menu->actions();
-    QList<QAction*> items;
-    if (m.bar)
+        all = m.menu->actions();
+    else if (m.bar)
         for (QMenu* menu : barMenus(*m.bar))
-            items.append(menu->menuAction());
+            all.append(menu->menuAction());
+    QList<QAction*> items;
+    for (QAction* item : all)
+        if (item->isVisible())
+            items.append(item);
     return items;
 }
 
