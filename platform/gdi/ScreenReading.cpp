@@ -36,8 +36,8 @@ std::optional<raster::PixelBuffer> detail::readScreen(const DeviceContext& dc, i
     }
     const int w = std::max(width, 0), h = std::max(height, 0);
     raster::PixelBuffer pixels(static_cast<size_t>(w) * h, raster::kOpaque);
-    const raster::Rect wanted = raster::clipped(int64_t(originX) + x, int64_t(originY) + y,
-                                                int64_t(originX) + x + w, int64_t(originY) + y + h, readable);
+    const raster::Rect wanted = raster::clipped(int64_t(originX) + x, int64_t(originY) + y, int64_t(originX) + x + w,
+                                                int64_t(originY) + y + h, readable);
     if (wanted.empty())
         return pixels;
     const int64_t intoX = int64_t(wanted.left) - originX - x, intoY = int64_t(wanted.top) - originY - y;

@@ -52,8 +52,7 @@ int bitsPerPixel(xcb_connection_t* c, uint8_t depth)
 
 } // namespace
 
-bool readPixels(xcb_connection_t* c, uint32_t drawable, int x, int y, int width, int height, uint32_t* into,
-                int stride)
+bool readPixels(xcb_connection_t* c, uint32_t drawable, int x, int y, int width, int height, uint32_t* into, int stride)
 {
     if (width <= 0 || height <= 0)
         return true;

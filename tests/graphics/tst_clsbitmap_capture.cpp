@@ -143,8 +143,7 @@ public:
         xcb_free_gc(c, gc);
         xcb_change_window_attributes(c, root(), XCB_CW_BACK_PIXMAP, &pixmap_);
         xcb_clear_area(c, 0, root(), 0, 0, 0, 0);
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, root(), atom("_XROOTPMAP_ID"), XCB_ATOM_PIXMAP, 32, 1,
-                            &pixmap_);
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, root(), atom("_XROOTPMAP_ID"), XCB_ATOM_PIXMAP, 32, 1, &pixmap_);
         sync();
     }
     ~Wallpaper()
@@ -165,8 +164,8 @@ public:
     {
         xcb_change_property(x11(), XCB_PROP_MODE_REPLACE, root(), atom("_NET_WORKAREA"), XCB_ATOM_CARDINAL, 32,
                             areas.size(), areas.data());
-        xcb_change_property(x11(), XCB_PROP_MODE_REPLACE, root(), atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL,
-                            32, 1, &current);
+        xcb_change_property(x11(), XCB_PROP_MODE_REPLACE, root(), atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL, 32,
+                            1, &current);
         sync();
     }
     ~PublishedWorkArea()
@@ -212,8 +211,8 @@ void TestCapture::getScreenShot_data()
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<bool>("twips");
     if (!onX11()) {
-        QTest::newRow("offscreen: nothing to read") << QRect(0, 0, 200, 100) << QSize(150, 80)
-                                                    << QRect(0, 0, -1, -1) << QPoint(0, 0) << false;
+        QTest::newRow("offscreen: nothing to read")
+            << QRect(0, 0, 200, 100) << QSize(150, 80) << QRect(0, 0, -1, -1) << QPoint(0, 0) << false;
         return;
     }
     QTest::newRow("defaults: the screen's top-left area at the image's size")
@@ -263,8 +262,7 @@ void TestCapture::workArea_data()
     QTest::addColumn<QRect>("expected"); // null: the screen's available area as Qt knows it
     QTest::newRow("nothing published") << false << QRect();
     if (onX11())
-        QTest::newRow("the current desktop's, as the window manager publishes it")
-            << true << QRect(40, 30, 1240, 964);
+        QTest::newRow("the current desktop's, as the window manager publishes it") << true << QRect(40, 30, 1240, 964);
 }
 
 // The work area is the screen without the desktop's panels.
@@ -335,8 +333,7 @@ void TestCapture::getWindowSnapShot_data()
         QTest::newRow("offscreen: a shown window cannot be read") << "form" << QRect(200, 150, 120, 80);
         return;
     }
-    QTest::newRow("a form: without a window manager its frame is the window")
-        << "form" << QRect(200, 150, 120, 80);
+    QTest::newRow("a form: without a window manager its frame is the window") << "form" << QRect(200, 150, 120, 80);
     QTest::newRow("a window reaching past the screen's corner") << "frameless" << QRect(1200, 1000, 120, 80);
     QTest::newRow("no window") << "none" << QRect(200, 150, 120, 80);
     QTest::newRow("a window that is gone") << "gone" << QRect(200, 150, 120, 80);
@@ -346,9 +343,8 @@ void TestCapture::getWindowSnapShot()
 {
     QFETCH(QString, window);
     QFETCH(QRect, at);
-    auto shown = std::make_unique<Quadrants>(at, window == "form" ? Qt::WindowFlags(Qt::Window)
-                                                                  : Qt::X11BypassWindowManagerHint |
-                                                                        Qt::FramelessWindowHint);
+    auto shown = std::make_unique<Quadrants>(
+        at, window == "form" ? Qt::WindowFlags(Qt::Window) : Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
     QVERIFY(shown->showPainted());
     gdi::HWND hwnd = window == "none" ? 0 : gdi::windowHandle(shown.get());
     if (window == "gone")
@@ -368,9 +364,8 @@ void TestCapture::getWindowSnapShot()
             QCOMPARE(fromRect(frame), at); // the frame, which is the window here
             QCOMPARE(fromRect(clsBitmapInternals::image(b)), at);
             QCOMPARE(clsBitmapInternals::background(b), b.GetSystemColour(clsBitmap::ButtonFace));
-            QCOMPARE(pixelsOf(b), imageOf(at.size(), kYellow, [&](int x, int y) {
-                         return screenAt(at, at.left() + x, at.top() + y);
-                     }));
+            QCOMPARE(pixelsOf(b), imageOf(at.size(), kYellow,
+                                          [&](int x, int y) { return screenAt(at, at.left() + x, at.top() + y); }));
         }
     }
     QCOMPARE(counts(), before);
