@@ -50,7 +50,7 @@ xcb_atom_t atom(const char* name)
 }
 
 // Waits until the server has done everything asked of it so far.
-void sync() { std::free(xcb_get_input_focus_reply(x11(), xcb_get_input_focus(x11()), nullptr)); }
+void syncServer() { std::free(xcb_get_input_focus_reply(x11(), xcb_get_input_focus(x11()), nullptr)); }
 
 QRgb rgb(uint32_t colour) { return qRgb(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF); }
 
@@ -77,7 +77,7 @@ public:
             return false;
         repaint();
         if (onX11())
-            sync();
+            syncServer();
         return true;
     }
 
@@ -144,13 +144,13 @@ public:
         xcb_change_window_attributes(c, root(), XCB_CW_BACK_PIXMAP, &pixmap_);
         xcb_clear_area(c, 0, root(), 0, 0, 0, 0);
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, root(), atom("_XROOTPMAP_ID"), XCB_ATOM_PIXMAP, 32, 1, &pixmap_);
-        sync();
+        syncServer();
     }
     ~Wallpaper()
     {
         xcb_delete_property(x11(), root(), atom("_XROOTPMAP_ID"));
         xcb_free_pixmap(x11(), pixmap_);
-        sync();
+        syncServer();
     }
 
 private:
@@ -166,13 +166,13 @@ public:
                             areas.size(), areas.data());
         xcb_change_property(x11(), XCB_PROP_MODE_REPLACE, root(), atom("_NET_CURRENT_DESKTOP"), XCB_ATOM_CARDINAL, 32,
                             1, &current);
-        sync();
+        syncServer();
     }
     ~PublishedWorkArea()
     {
         xcb_delete_property(x11(), root(), atom("_NET_WORKAREA"));
         xcb_delete_property(x11(), root(), atom("_NET_CURRENT_DESKTOP"));
-        sync();
+        syncServer();
     }
 };
 
@@ -198,6 +198,7 @@ private slots:
     void getWallpaper();
     void getWindowSnapShot_data();
     void getWindowSnapShot();
+    void getWindowSnapShotWithFrame();
     void setBmpToMenu_data();
     void setBmpToMenu();
     void menuHandlesGoWithTheirWindow();
@@ -369,6 +370,56 @@ void TestCapture::getWindowSnapShot()
         }
     }
     QCOMPARE(counts(), before);
+}
+
+namespace {
+
+// Whether a window manager runs (it redirects the root window's children), waiting a while for one
+// that is starting.
+bool windowManagerRuns()
+{
+    for (int tries = 0; tries < 50; ++tries) {
+        const std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> root_{
+            xcb_get_window_attributes_reply(x11(), xcb_get_window_attributes(x11(), root()), nullptr), &std::free};
+        if (root_ && (root_->all_event_masks & XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+} // namespace
+
+// With a window manager (tst_x_capture_frame starts twm) the copy holds the frame the manager drew
+// round the window, as the screen shows it, and the window within it.
+void TestCapture::getWindowSnapShotWithFrame()
+{
+    if (!onX11() || qEnvironmentVariableIsEmpty("ZV_WINDOW_MANAGER"))
+        QSKIP("needs a window manager on an X server");
+    QVERIFY(windowManagerRuns());
+    Quadrants window(QRect(300, 200, 160, 100), Qt::Window);
+    QVERIFY(window.showPainted());
+    QTRY_VERIFY(window.frameGeometry() != window.geometry()); // once the manager has framed it
+    window.repaint();
+    syncServer();
+    const gdi::HWND hwnd = gdi::windowHandle(&window);
+    gdi::RECT rc;
+    QVERIFY(gdi::GetWindowRect(hwnd, &rc));
+    const QRect frame = fromRect(rc);
+    QCOMPARE(frame, window.frameGeometry());
+    QVERIFY(frame.contains(window.geometry()) && frame != window.geometry());
+
+    clsBitmap b;
+    b.GetWindowSnapShot(hwnd);
+    QCOMPARE(fromRect(clsBitmapInternals::image(b)), frame);
+    const QImage shot = pixelsOf(b);
+    const QPoint client = window.geometry().topLeft() - frame.topLeft();
+    QCOMPARE(shot.copy(QRect(client, window.size())),
+             imageOf(window.size(), kYellow, [&](int x, int y) { return quadrant(window.size(), x, y); }));
+    clsBitmap screen;
+    screen.SetBitmap(frame.height(), frame.width(), kYellow);
+    screen.GetScreenShot(frame.left(), frame.top());
+    QCOMPARE(shot, pixelsOf(screen)); // the frame as the screen shows it
 }
 
 void TestCapture::setBmpToMenu_data()
