@@ -35,7 +35,7 @@ struct Source {
     raster::PixelBuffer read;
 };
 
-std::optional<Source> sourceOf(HDC hdc, int x, int y, int width, int height)
+std::optional<Source> sourceOf(HDC hdc, int64_t x, int64_t y, int width, int height)
 {
     const DeviceContext* dc = dcOf(hdc);
     if (!dc)
@@ -85,21 +85,18 @@ bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, in
     const std::optional<Drawable> to = drawable(hdc);
     if (!to)
         return false;
-    std::optional<Source> src;
-    if (raster::kRop3Table[code].source) {
-        src = sourceOf(source, sx, sy, width, height);
-        if (!src)
+    const bool usesSource = raster::kRop3Table[code].source;
+    if (width <= 0 || height <= 0)
+        return !usesSource || sourceOf(source, sx, sy, 0, 0).has_value();
+    const raster::Rect target = raster::clippedExtent(x, y, width, height, to->surface.bounds());
+    std::optional<Source> from;
+    if (usesSource) { // the source corner moves with the clipped target's
+        from = sourceOf(source, int64_t(sx) + target.left - x, int64_t(sy) + target.top - y, target.width(),
+                        target.height());
+        if (!from)
             return false;
     }
-    raster::BlitSource* from = src ? &src->pixels : nullptr;
-    if (width <= 0 || height <= 0)
-        return true;
-    const raster::Rect target = raster::clippedExtent(x, y, width, height, to->surface.bounds());
-    if (from) { // the source corner moves with the clipped target's
-        from->x += int64_t(target.left) - x;
-        from->y += int64_t(target.top) - y;
-    }
-    return blitOnto(*to, code, target, from);
+    return blitOnto(*to, code, target, from ? &from->pixels : nullptr);
 }
 
 bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,

@@ -14,7 +14,16 @@ namespace gdi {
 
 using namespace detail;
 
-std::optional<raster::PixelBuffer> detail::readScreen(const DeviceContext& dc, int x, int y, int width, int height)
+namespace {
+
+// A copy from the screen reads only what it copies, which a copy to an image bounds; a stretch from
+// it reads its whole source area, refused past this many pixels (a gibibyte).
+constexpr int64_t kMostPixelsRead = int64_t(1) << 28;
+
+} // namespace
+
+std::optional<raster::PixelBuffer> detail::readScreen(const DeviceContext& dc, int64_t x, int64_t y, int width,
+                                                      int height)
 {
     xcb_connection_t* c = x11Connection();
     if (!c || dc.type != DeviceContext::Type::Screen)
@@ -35,12 +44,14 @@ std::optional<raster::PixelBuffer> detail::readScreen(const DeviceContext& dc, i
         readable = readable.intersected({frame.left, frame.top, frame.right, frame.bottom});
     }
     const int w = std::max(width, 0), h = std::max(height, 0);
+    if (int64_t(w) * h > kMostPixelsRead)
+        return std::nullopt;
     raster::PixelBuffer pixels(static_cast<size_t>(w) * h, raster::kOpaque);
     const raster::Rect wanted = raster::clipped(int64_t(originX) + x, int64_t(originY) + y, int64_t(originX) + x + w,
                                                 int64_t(originY) + y + h, readable);
     if (wanted.empty())
         return pixels;
-    const int64_t intoX = int64_t(wanted.left) - originX - x, intoY = int64_t(wanted.top) - originY - y;
+    const int64_t intoX = wanted.left - originX - x, intoY = wanted.top - originY - y;
     if (!readPixels(c, root, wanted.left, wanted.top, wanted.width(), wanted.height(),
                     pixels.data() + intoY * w + intoX, w))
         return std::nullopt;
