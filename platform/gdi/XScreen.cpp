@@ -63,8 +63,10 @@ bool readPixels(xcb_connection_t* c, uint32_t drawable, int x, int y, int width,
                                           static_cast<uint16_t>(height), ~0u),
                             nullptr),
         &std::free};
-    // Depth 24 and 32 in 32-bit pixels are blue, green, red and a spare byte, as Format_RGB32 is.
-    if (!image || (image->depth != 24 && image->depth != 32) || bitsPerPixel(c, image->depth) != 32)
+    // Depth 24 and 32 in 32-bit pixels, least significant byte first, are blue, green, red and a
+    // spare byte, as Format_RGB32 is in memory here.
+    if (!image || (image->depth != 24 && image->depth != 32) || bitsPerPixel(c, image->depth) != 32
+        || xcb_get_setup(c)->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
         return false;
     const size_t rowBytes = static_cast<size_t>(width) * 4;
     if (static_cast<size_t>(xcb_get_image_data_length(image.get())) < rowBytes * height)
