@@ -9,6 +9,7 @@
 #include "graphics/frmAboutScreen.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Screen.h"
+#include "platform/vb/Numbers.h"
 #include "tests/support/Canvas.h"
 
 #include <QAction>
@@ -222,6 +223,8 @@ void TestCapture::getScreenShot_data()
                                         << QPoint(10, 5) << false;
     QTest::newRow("the same in twips") << QRect(300, 200, 200, 100) << QSize(60, 40) << QRect(390, 240, 20, 20)
                                        << QPoint(10, 5) << true;
+    QTest::newRow("the image's size, taken as twips")
+        << QRect(300, 200, 200, 100) << QSize(60, 40) << QRect(390, 240, -1, -1) << QPoint(10, 5) << true;
     QTest::newRow("beyond the screen's far corner: black")
         << QRect(1180, 974, 100, 50) << QSize(30, 30) << QRect(1270, 1014, -1, -1) << QPoint(0, 0) << false;
     QTest::newRow("before the screen's corner: black")
@@ -245,7 +248,10 @@ void TestCapture::getScreenShot()
         b.GetScreenShot(inUnits(from.x(), twips, x), inUnits(from.y(), twips, y), inUnits(from.width(), twips, x),
                         inUnits(from.height(), twips, y), inUnits(to.x(), twips, x), inUnits(to.y(), twips, y),
                         twips ? clsBitmap::Twips : clsBitmap::Pixels);
-        const QSize size = from.width() < 0 ? image : from.size();
+        // The image's own size stands in first and, given in twips, is converted with the rest.
+        const QSize size = from.width() >= 0 ? from.size()
+                           : twips ? QSize(vb::CInt(image.width() / x).value(), vb::CInt(image.height() / y).value())
+                                   : image;
         const QImage expected = imageOf(image, kYellow, [&](int px, int py) -> std::optional<QRgb> {
             const QRect area(to, size);
             if (!onX11() || !area.contains(px, py))
