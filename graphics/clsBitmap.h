@@ -212,6 +212,28 @@ public:
     // An icon of a copy of the image's pixels, every pixel showing; no object without a DC.
     forms::Picture Icon();
 
+    // The screen, the desktop's wallpaper and a window copied into the image; the image shown
+    // beside a menu item. Reading the screen needs an X server: elsewhere the copies take nothing.
+    // Copies intDestWidth x intDestHeight (the image's size when negative) from (intScreenX,
+    // intScreenY) of the screen to (intDestX, intDestY) of the image.
+    void GetScreenShot(vb::Int16 intScreenX = 0, vb::Int16 intScreenY = 0, vb::Int16 intDestWidth = -1,
+                       vb::Int16 intDestHeight = -1, vb::Int16 intDestX = 0, vb::Int16 intDestY = 0,
+                       int32_t udtMeasurement = Pixels);
+    // The same from the desktop as its wallpaper paints it, without the windows on it; without an X
+    // server the area copied shows the background colour.
+    void GetWallpaper(vb::Int16 intScreenX = 0, vb::Int16 intScreenY = 0, vb::Int16 intDestWidth = -1,
+                      vb::Int16 intDestHeight = -1, vb::Int16 intDestX = 0, vb::Int16 intDestY = 0,
+                      int32_t udtMeasurement = Pixels);
+    // Re-creates the image as the whole window, frame included, at the window's size, its
+    // rectangle keeping the window's screen position; unchanged when the window cannot be read.
+    void GetWindowSnapShot(gdi::HWND hWnd);
+    // Shows a bitmap beside the item at position lngSubPos1 of the menu reached from the window's
+    // menu bar through lngTopPos, then lngSubPos2 and lngSubPos3 where they are not negative: the
+    // bitmap selected into lnghDC, or the image's own when lnghDC is 0. A path that leads nowhere
+    // changes nothing.
+    void SetBmpToMenu(gdi::HWND hWnd, int32_t lngTopPos, int32_t lngSubPos1, int32_t lngSubPos2 = -1,
+                      int32_t lngSubPos3 = -1, gdi::HDC lnghDC = 0);
+
 private:
     // A work bitmap for the length of one of the calls above: a memory DC with a bitmap, filled
     // with the background colour, released however the call ends (a 16-bit overflow included).
@@ -231,6 +253,8 @@ private:
     // bitmap, so that each bitmap has one owner.
     forms::Picture MakePicture(gdi::HDC lnghDC, gdi::HBITMAP lnghBitmap, gdi::HBITMAP lnghBitmapSelect,
                                int32_t lngPicType);
+    // The screen without the desktop's panels, in pixels.
+    gdi::RECT GetWorkArea();
     // Finds the taskbar's notification area and reads its rectangle and the window's; false when
     // the desktop has none.
     bool FindNotificationArea(QWidget& frm);

@@ -7,8 +7,9 @@ ZV_PACKAGES=(
   libsqlite3-dev sqlite3
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
 )
-# The display-mode tests run on the X.Org server with its dummy driver, which has several modes.
-ZV_TEST_PACKAGES=(xvfb xauth xdotool libbenchmark-dev clang xserver-xorg-core xserver-xorg-video-dummy)
+# The display-mode tests run on the X.Org server with its dummy driver, which has several modes;
+# a window's frame comes from a small window manager.
+ZV_TEST_PACKAGES=(xvfb xauth xdotool twm libbenchmark-dev clang xserver-xorg-core xserver-xorg-video-dummy)
 
 zv_missing_packages() {
   local p

@@ -4,6 +4,8 @@
 #include "platform/raster/Rop3.h"
 #include "platform/raster/Stretch.h"
 
+#include <algorithm>
+
 namespace gdi {
 
 using namespace detail;
@@ -24,6 +26,32 @@ std::optional<Drawable> drawable(HDC hdc)
     if (!surface)
         return std::nullopt;
     return Drawable{dc, *surface};
+}
+
+// Where a copy takes its pixels from: the DC's own, or for the screen and a window's frame a copy of
+// the area read from the screen, which the source then owns.
+struct Source {
+    raster::BlitSource pixels;
+    raster::PixelBuffer read;
+};
+
+std::optional<Source> sourceOf(HDC hdc, int64_t x, int64_t y, int width, int height)
+{
+    const DeviceContext* dc = dcOf(hdc);
+    if (!dc)
+        return std::nullopt;
+    if (dc->type == DeviceContext::Type::Screen) {
+        std::optional<raster::PixelBuffer> read = readScreen(*dc, x, y, width, height);
+        if (!read)
+            return std::nullopt;
+        Source s{{}, std::move(*read)};
+        s.pixels = {{s.read.data(), std::max(width, 0), std::max(height, 0), std::max(width, 0)}, 0, 0};
+        return s;
+    }
+    const std::optional<raster::Surface> surface = targetOf(*dc);
+    if (!surface)
+        return std::nullopt;
+    return Source{{*surface, x, y}, {}};
 }
 
 // The brush, only built when the code looks at it.
@@ -57,21 +85,18 @@ bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, in
     const std::optional<Drawable> to = drawable(hdc);
     if (!to)
         return false;
-    std::optional<raster::BlitSource> from;
-    if (raster::kRop3Table[code].source) {
-        const std::optional<Drawable> src = drawable(source);
-        if (!src)
-            return false;
-        from = raster::BlitSource{src->surface, sx, sy};
-    }
+    const bool usesSource = raster::kRop3Table[code].source;
     if (width <= 0 || height <= 0)
-        return true;
+        return !usesSource || sourceOf(source, sx, sy, 0, 0).has_value();
     const raster::Rect target = raster::clippedExtent(x, y, width, height, to->surface.bounds());
-    if (from) { // the source corner moves with the clipped target's
-        from->x += int64_t(target.left) - x;
-        from->y += int64_t(target.top) - y;
+    std::optional<Source> from;
+    if (usesSource) { // the source corner moves with the clipped target's
+        from = sourceOf(source, int64_t(sx) + target.left - x, int64_t(sy) + target.top - y, target.width(),
+                        target.height());
+        if (!from)
+            return false;
     }
-    return blitOnto(*to, code, target, from ? &*from : nullptr);
+    return blitOnto(*to, code, target, from ? &from->pixels : nullptr);
 }
 
 bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
@@ -85,12 +110,17 @@ bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx
     if (width == sourceWidth && height == sourceHeight && width > 0 && height > 0)
         return BitBlt(hdc, x, y, width, height, source, sx, sy, rop); // nothing to sample
     const std::optional<Drawable> to = drawable(hdc);
-    const std::optional<Drawable> src = drawable(source);
+    // A screen source is read as its area, which then starts at (0, 0); a mirrored one is not read.
+    const bool screen = dcOf(source) && dcOf(source)->type == DeviceContext::Type::Screen;
+    if (screen && (sourceWidth <= 0 || sourceHeight <= 0))
+        return false;
+    const std::optional<Source> src = sourceOf(source, sx, sy, sourceWidth, sourceHeight);
     if (!to || !src)
         return false;
+    const int fromX = static_cast<int>(src->pixels.x), fromY = static_cast<int>(src->pixels.y);
     const raster::Rect visible = raster::clippedExtent(x, y, width, height, to->surface.bounds());
     std::vector<uint32_t> sampled = raster::resample(
-        src->surface, {sx, sy, sourceWidth, sourceHeight, x, y, width, height}, visible, static_cast<raster::StretchMode>(to->dc->stretchMode));
+        src->pixels.surface, {fromX, fromY, sourceWidth, sourceHeight, x, y, width, height}, visible, static_cast<raster::StretchMode>(to->dc->stretchMode));
     if (sampled.empty())
         return true;
     const raster::BlitSource from{{sampled.data(), visible.width(), visible.height(), visible.width()}, 0, 0};

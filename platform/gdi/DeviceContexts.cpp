@@ -188,7 +188,8 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object)
     case Kind::DC:
     case Kind::Window:
     case Kind::Palette: // through SelectPalette only
-    case Kind::Icon: break;
+    case Kind::Icon:
+    case Kind::Menu: break;
     }
     return 0;
 }

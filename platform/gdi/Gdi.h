@@ -16,6 +16,8 @@ namespace gdi {
 // stock bitmap, which is nothing to draw on. GetDC(0) is the screen: it has the screen's
 // capabilities and nothing to draw on.
 // GetDC(window) draws on the window's client area, which shows it.
+// On X11 the screen's DC and a window's frame DC (GetWindowDC) can be read: a copy from them takes
+// the pixels the screen shows; without an X server (Wayland, offscreen) copying from them fails.
 HDC CreateCompatibleDC(HDC hdc);
 bool DeleteDC(HDC hdc);
 HDC GetDC(HWND hwnd);
@@ -159,6 +161,31 @@ HWND GetWindow(HWND hwnd, uint32_t relation); // GW_CHILD, GW_HWNDNEXT or GW_HWN
 // Copies the class name, cut to maxCount - 1 bytes and zero-terminated; returns the bytes copied.
 int GetClassNameA(HWND hwnd, char* className, int maxCount);
 bool GetWindowRect(HWND hwnd, RECT* rect); // the outer rectangle, screen pixels
+// The whole window, frame included, as the screen shows it: a DC to copy from (drawing on it draws
+// nothing), its origin at the frame's top-left corner; 0 without an X server to read from. Given
+// back with ReleaseDC.
+HDC GetWindowDC(HWND hwnd);
+// Fills the DC with the desktop's wallpaper as seen from the screen's top-left corner: the pixmap a
+// desktop published on the root window (_XROOTPMAP_ID), tiled, else the desktop colour
+// (COLOR_BACKGROUND). False, painting nothing, without an X server.
+bool PaintDesktop(HDC hdc);
+// SPI_GETWORKAREA only: the screen without the desktop's panels, as the window manager publishes it
+// (_NET_WORKAREA), else as Qt knows it. False for any other action or without a screen.
+bool SystemParametersInfoA(uint32_t action, uint32_t param, void* value, uint32_t winIni);
+
+// Menus. A window's menu bar holds the menus the window owns directly (QMenu children, in the
+// order made), shown or only popped up; a menu's items are its visible actions, separators
+// included (a hidden item is not in the menu and takes no position).
+// Handles live as long as their window or menu.
+HMENU GetMenu(HWND hwnd); // 0 when the window has no menu
+HMENU GetSubMenu(HMENU menu, int position); // 0 when the item opens no menu
+// The item's command identifier (given to each item when first asked), 0 for a separator,
+// 0xFFFFFFFF for an item that opens a menu or a position with no item.
+uint32_t GetMenuItemID(HMENU menu, int position);
+// The pictures shown beside the item, unchecked and checked: copies of the bitmaps' pixels now.
+// Both 0 take them away. flags MF_BYCOMMAND names the item by identifier, searched in the menu and
+// the menus it opens, or MF_BYPOSITION by position.
+bool SetMenuItemBitmaps(HMENU menu, uint32_t item, uint32_t flags, HBITMAP unchecked, HBITMAP checked);
 // The caption animation (IDANI_CAPTION): an outline that moves and shrinks from one rectangle
 // to the other over about a quarter of a second above every window, then goes. The caller waits
 // for it; no window event is handled meanwhile. The window argument is not used.

@@ -142,7 +142,7 @@ HGDIOBJ GetStockObject(int id) { return stockObject(id); }
 bool DeleteObject(HGDIOBJ object)
 {
     Object* o = handles().find(object);
-    if (!o || o->kind == Kind::DC || o->kind == Kind::Window || o->kind == Kind::Icon)
+    if (!o || o->kind == Kind::DC || o->kind == Kind::Window || o->kind == Kind::Icon || o->kind == Kind::Menu)
         return false;
     if (o->stock)
         return true; // stock objects outlive everyone; deleting one is harmless
@@ -173,7 +173,8 @@ int GetObjectA(HGDIOBJ object, int size, void* record)
     case Kind::Palette: return copyRecord(static_cast<uint16_t>(static_cast<Palette*>(o)->entries.size()), size, record);
     case Kind::DC:
     case Kind::Window:
-    case Kind::Icon: break;
+    case Kind::Icon:
+    case Kind::Menu: break;
     }
     return 0;
 }
@@ -192,7 +193,8 @@ uint32_t GetObjectType(HGDIOBJ object)
     case Kind::Font: return OBJ_FONT;
     case Kind::Palette: return OBJ_PAL;
     case Kind::Window:
-    case Kind::Icon: break;
+    case Kind::Icon:
+    case Kind::Menu: break;
     }
     return 0;
 }

@@ -9,7 +9,7 @@
 
 namespace gdi::detail {
 
-enum class Kind : uint8_t { DC, Bitmap, Brush, Pen, Font, Window, Palette, Icon };
+enum class Kind : uint8_t { DC, Bitmap, Brush, Pen, Font, Window, Palette, Icon, Menu };
 
 // Anything a handle can name. Stock objects live for the whole run and cannot be deleted; an
 // object selected into a device context cannot be deleted until it is selected out again.

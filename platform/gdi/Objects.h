@@ -7,6 +7,7 @@
 #include "platform/raster/Surface.h"
 
 #include <QFont>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 
@@ -84,13 +85,21 @@ struct Window : Object {
     bool flashed = false; // in the attention look FlashWindow gives
 };
 
+// A window's menu bar (its top-level menus) or one menu of it.
+struct Menu : Object {
+    static constexpr Kind kKind = Kind::Menu;
+    Menu() : Object(kKind) {}
+    QPointer<QWidget> bar; // the window whose menu bar this is
+    QPointer<QMenu> menu; // or the menu itself
+};
+
 struct DeviceContext : Object {
     static constexpr Kind kKind = Kind::DC;
     enum class Type { Memory, Screen, Window };
     explicit DeviceContext(Type t) : Object(kKind), type(t) {}
 
     Type type;
-    HWND window = 0; // Window type: whose client area
+    HWND window = 0; // Window type: whose client area; Screen type: whose frame, 0 for the whole screen
     bool own = false; // the window's own DC: released with the window, not by ReleaseDC
 
     HBITMAP bitmap = 0; // Memory type only
@@ -117,6 +126,10 @@ std::optional<raster::Surface> targetOf(const DeviceContext& dc);
 void markChanged(const DeviceContext& dc, const raster::Rect& area);
 // The selected brush as a pattern, with the DC's background mode, colour and brush origin.
 raster::Pattern patternOf(const DeviceContext& dc);
+
+// Reads width x height pixels from (x, y) of a screen or window-frame DC into a buffer of that size;
+// what lies beyond the screen or the window is black. Nullopt without an X server to read from.
+std::optional<raster::PixelBuffer> readScreen(const DeviceContext& dc, int64_t x, int64_t y, int width, int height);
 
 // Deletes any kind of DC, letting go of what is selected into it.
 void destroyDC(HDC hdc);

@@ -16,6 +16,7 @@ using HFONT = uint32_t;
 using HWND = uint32_t;
 using HPALETTE = uint32_t;
 using HICON = uint32_t;
+using HMENU = uint32_t;
 
 // A colour with red in the low byte: red + green * 256 + blue * 65536. The top byte is not a
 // colour; drawing ignores it.
@@ -370,5 +371,11 @@ constexpr uint32_t IMAGE_BITMAP = 0;
 constexpr uint32_t IMAGE_ICON = 1;
 constexpr uint32_t IMAGE_CURSOR = 2;
 constexpr uint32_t LR_LOADFROMFILE = 0x0010;
+
+// Menu items named by their command identifier or by their position in the menu.
+constexpr uint32_t MF_BYCOMMAND = 0x0000;
+constexpr uint32_t MF_BYPOSITION = 0x0400;
+// SystemParametersInfoA: the work area, the screen without the desktop's panels, into a RECT.
+constexpr uint32_t SPI_GETWORKAREA = 48;
 
 } // namespace gdi
