@@ -7,7 +7,7 @@ ZV_PACKAGES=(
   libsqlite3-dev sqlite3
   fonts-liberation2 fonts-dejavu-core fonts-comic-neue
 )
-ZV_TEST_PACKAGES=(xvfb xauth libbenchmark-dev)
+ZV_TEST_PACKAGES=(xvfb xauth xdotool openssl libbenchmark-dev)
 
 zv_missing_packages() {
   local p
