@@ -81,10 +81,9 @@ open_and_close() {
 
 rss() { awk '/^VmRSS/ { printf "%.1f MB", $2 / 1024 }' "/proc/$pid/status"; }
 
-main=$(wait_new "")
-# The splash hands over to the main window.
-sleep 4
-main=$(visible | head -1)
+# The main window, once the splash has handed over to it.
+main=$(timeout 30 xdotool search --sync --onlyvisible --name '^ \{\{ Zenvortali Versiyon 2\.0 \}\}$' | head -1) ||
+  { echo "the main window did not appear" >&2; exit 1; }
 
 # The navigation column: x at its centre, y at each button's centre (design twips / 15).
 nav_x=556
