@@ -9,7 +9,7 @@ ZV_PACKAGES=(
 )
 # The display-mode tests run on the X.Org server with its dummy driver, which has several modes;
 # a window's frame comes from a small window manager.
-ZV_TEST_PACKAGES=(xvfb xauth xdotool twm libbenchmark-dev clang xserver-xorg-core xserver-xorg-video-dummy)
+ZV_TEST_PACKAGES=(xvfb xauth xdotool twm openssl libbenchmark-dev clang xserver-xorg-core xserver-xorg-video-dummy)
 
 zv_missing_packages() {
   local p

@@ -16,7 +16,6 @@
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
 #include "reference/aksesuar.h"
-#include "reference/browser.h"
 #include "reference/nedir.h"
 #include "reference/sozluk.h"
 #include "reference/surus.h"
@@ -30,6 +29,7 @@
 #include "workbench/shared/ModificationCatalogue.h"
 #include "workbench/shared/PairDesign.h"
 #include "workbench/Navigation.h"
+#include "workbench/OpenBrowser.h"
 #include "workbench/drag.h"
 #include "workbench/karsilastir.h"
 #include "workbench/ozellik.h"
@@ -289,7 +289,7 @@ void ana::lvButtons_H9_Click() { car_->reset(); }
 
 void ana::lvButtons_H11_Click() { workbench::openWindow<ozellik>(); }
 void ana::Command50_Click() { workbench::openWindow<aksesuar>(); }
-void ana::lvButtons_H5_Click() { workbench::openWindow<browser>(); }
+void ana::lvButtons_H5_Click() { workbench::openBrowser(); }
 void ana::lvButtons_H2_Click() { workbench::openWindow<karsilastir>(); }
 void ana::lvButtons_H4_Click() { workbench::openWindow<nedir>(); }
 void ana::lvButtons_H10_Click() { workbench::openWindow<drag>(); }

@@ -8,8 +8,10 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"
 #include "platform/web/WebBrowser.h"
+#include "reference/BrowserModule.h"
 #include "reference/browser.h"
 #include "tests/support/TestSupport.h"
+#include "workbench/OpenBrowser.h"
 #include "workbench/ana.h"
 
 #include <QApplication>
@@ -98,6 +100,8 @@ private slots:
     void initTestCase()
     {
         testing::initProgramResources();
+        // The browser is linked into this program: the main window opens it without the module.
+        workbench::setBrowserEntry(&zenvortali_openBrowser);
         QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&requests_);
     }
     void init() { requests_.requested.clear(); }
