@@ -17,7 +17,10 @@ namespace {
 
 std::unique_ptr<testing::CarDatabaseFixture> generated;
 
-void useShipped() { data::DatabaseLocator::setSearchFolders({QFileInfo(QStringLiteral(ZV_SHIPPED_DB)).absolutePath()}); }
+void useShipped()
+{
+    data::DatabaseLocator::setSearchFolders({QFileInfo(QStringLiteral(ZV_SHIPPED_DB)).absolutePath()});
+}
 void useGenerated() { data::DatabaseLocator::setSearchFolders({generated->folder()}); }
 
 void fillMainWindow(benchmark::State& state, void (*database)())

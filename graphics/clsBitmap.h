@@ -120,8 +120,8 @@ public:
     int32_t FromRGB(uint8_t bytRed, uint8_t bytGreen, uint8_t bytBlue);
     // The point size at which strText fits the height, the width, or both; 0 without a font. With a
     // size to fit, the font is left at 8 points.
-    vb::Int16 GetFontPointSize(QFont* fntDetails, const QString& strText = QStringLiteral("W"),
-                               vb::Int16 intHeight = 0, vb::Int16 intWidth = 0, int32_t enmMeasurement = Pixels);
+    vb::Int16 GetFontPointSize(QFont* fntDetails, const QString& strText = QStringLiteral("W"), vb::Int16 intHeight = 0,
+                               vb::Int16 intWidth = 0, int32_t enmMeasurement = Pixels);
     // A hollow ellipse is only its outline; one whose half axes add up to 0 or less draws nothing.
     void DrawEllipse(vb::Int16 intCenterX, vb::Int16 intCenterY, vb::Int16 intHeight, vb::Int16 intWidth,
                      vb::Int16 intTiltAngle = 90, int32_t lngColour = 0, vb::Int16 intThickness = 1,
@@ -133,12 +133,12 @@ public:
 
     // Shapes: a rounded rectangle, an inverted area, a polygon. DrawRoundRect fills in lngColour,
     // its corners quarters of an ellipse intEdgeRadius wide and high, into lnghDC or, when it is 0,
-    // the image; the right and bottom edges are left out. Invert works in pixels, an omitted edge or a negative size being the image's.
-    // DrawPoly joins the points (intX(i), intY(i)) and draws nothing unless both arrays have the
+    // the image; the right and bottom edges are left out. Invert works in pixels, an omitted edge or a negative size
+    // being the image's. DrawPoly joins the points (intX(i), intY(i)) and draws nothing unless both arrays have the
     // same bounds; in twips it drops the remainder of each division.
-    void DrawRoundRect(int32_t lngColour, vb::Int16 intLeft, vb::Int16 intTop, vb::Int16 intRight,
-                       vb::Int16 intBottom, vb::Int16 intEdgeRadius, int32_t udtMeasurement = Pixels,
-                       int32_t lngStyle = 0, int32_t lngPattern = 8, gdi::HDC lnghDC = 0);
+    void DrawRoundRect(int32_t lngColour, vb::Int16 intLeft, vb::Int16 intTop, vb::Int16 intRight, vb::Int16 intBottom,
+                       vb::Int16 intEdgeRadius, int32_t udtMeasurement = Pixels, int32_t lngStyle = 0,
+                       int32_t lngPattern = 8, gdi::HDC lnghDC = 0);
     void Invert(vb::Int16 intX = Omitted, vb::Int16 intY = Omitted, vb::Int16 intWidth = -1, vb::Int16 intHeight = -1);
     void DrawPoly(const vb::Array<vb::Int16>& intX, const vb::Array<vb::Int16>& intY, int32_t lngFillColour = 0,
                   int32_t lngBorderColour = 0, vb::Int16 intBorderWidth = 1, int32_t udtMeasurement = Pixels);

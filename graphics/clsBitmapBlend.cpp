@@ -35,7 +35,8 @@ void clsBitmap::WinBlend(gdi::HDC lngPic1hDc, gdi::HDC lngPic2hDc, Int16 intDest
     if (intHeight.value() < 0)
         intHeight = Int16::from(static_cast<long long>(m_rcImage.bottom) - m_rcImage.top);
     if (enmMeasurement == Twips)
-        graphics::twipsToPixels({&intDestX, &intWidth, &lngPic1X, &lngPic2X}, {&intDestY, &intHeight, &lngPic1Y, &lngPic2Y});
+        graphics::twipsToPixels({&intDestX, &intWidth, &lngPic1X, &lngPic2X},
+                                {&intDestY, &intHeight, &lngPic1Y, &lngPic2Y});
     // The product is single precision, as the amount is: 0.3 gives 76.5 and so 76, not 77. An
     // amount whose alpha leaves 0..255 stops here, before anything is drawn.
     const uint8_t alpha = vb::CByte(sngBlendAmount * 255.0f);
@@ -43,7 +44,8 @@ void clsBitmap::WinBlend(gdi::HDC lngPic1hDc, gdi::HDC lngPic2hDc, Int16 intDest
     const int w = intWidth.value(), h = intHeight.value();
     const WorkBitmap work(*this, w, h, m_hDC);
     gdi::BitBlt(work.dc(), 0, 0, w, h, lngPic1hDc, lngPic1X.value(), lngPic1Y.value(), gdi::SRCCOPY);
-    gdi::AlphaBlend(work.dc(), 0, 0, w, h, lngPic2hDc, lngPic2X.value(), lngPic2Y.value(), w, h, gdi::blendFunction(alpha));
+    gdi::AlphaBlend(work.dc(), 0, 0, w, h, lngPic2hDc, lngPic2X.value(), lngPic2Y.value(), w, h,
+                    gdi::blendFunction(alpha));
     gdi::BitBlt(m_hDC, intDestX.value(), intDestY.value(), w, h, work.dc(), 0, 0, gdi::SRCCOPY);
 }
 
@@ -53,7 +55,8 @@ void clsBitmap::BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC 
                              int32_t intMeasurement)
 {
     if (intMeasurement == Twips)
-        graphics::twipsToPixels({&intDestX, &intWidth, &lngSrc1X, &lngSrc2X}, {&intDestY, &intHeight, &lngSrc1Y, &lngSrc2Y});
+        graphics::twipsToPixels({&intDestX, &intWidth, &lngSrc1X, &lngSrc2X},
+                                {&intDestY, &intHeight, &lngSrc1Y, &lngSrc2Y});
     const int w = intWidth.value(), h = intHeight.value();
     // Whole amounts copy one source and never look at the mask.
     if (sngBlendAmount >= 1 || sngBlendAmount <= 0) {
@@ -83,7 +86,8 @@ void clsBitmap::BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC 
                          c1.blue - (c1.blue - c2.blue) * a};
             // Green and blue are taken to whole numbers first, red only with the sum, which is
             // worked out in double precision so that red's fraction survives beside blue * 65536.
-            const double colour = mixed.red + vb::roundHalfEven(mixed.green) * 256 + vb::roundHalfEven(mixed.blue) * 65536;
+            const double colour =
+                mixed.red + vb::roundHalfEven(mixed.green) * 256 + vb::roundHalfEven(mixed.blue) * 65536;
             gdi::SetPixel(work.dc(), x, y, static_cast<gdi::COLORREF>(vb::CLng(colour)));
         }
     gdi::BitBlt(lngDesthDc, intDestX.value(), intDestY.value(), w, h, work.dc(), 0, 0, gdi::SRCCOPY);

@@ -58,8 +58,8 @@ void clsBitmap::DrawEllipse(Int16 intCenterX, Int16 intCenterY, Int16 intHeight,
     // ellipse expects; otherwise the brush fills it in the outline's colour.
     const gdi::LOGBRUSH brushRecord{blnIsHollow ? gdi::BS_HOLLOW : gdi::BS_SOLID, static_cast<gdi::COLORREF>(lngColour),
                                     blnIsHollow ? 1u : 0u};
-    const gdi::LOGPEN penRecord{gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intThickness.value(), 0},
-                                static_cast<gdi::COLORREF>(lngColour)};
+    const gdi::LOGPEN penRecord{
+        gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intThickness.value(), 0}, static_cast<gdi::COLORREF>(lngColour)};
     const gdi::HBRUSH brush = gdi::CreateBrushIndirect(&brushRecord);
     const gdi::HPEN pen = gdi::CreatePenIndirect(&penRecord);
     const gdi::HGDIOBJ previousBrush = gdi::SelectObject(m_hDC, brush);

@@ -29,8 +29,8 @@ void clsBitmap::DrawLine(Int16 intX1, Int16 intY1, Int16 intX2, Int16 intY2, int
         intY1 = vb::CInt(intY1.value() / forms::Screen::TwipsPerPixelY());
         intY2 = vb::CInt(intY2.value() / forms::Screen::TwipsPerPixelY());
     }
-    const gdi::LOGPEN record{gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intWidth.value(), 0},
-                             static_cast<gdi::COLORREF>(lngColour)};
+    const gdi::LOGPEN record{
+        gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intWidth.value(), 0}, static_cast<gdi::COLORREF>(lngColour)};
     const gdi::HPEN pen = gdi::CreatePenIndirect(&record);
     const gdi::HGDIOBJ previous = gdi::SelectObject(m_hDC, pen);
     const gdi::POINT points[2] = {{intX1.value(), intY1.value()}, {intX2.value(), intY2.value()}};

@@ -17,9 +17,7 @@ namespace {
 class ShapeTools {
 public:
     ShapeTools(gdi::HDC dc, const gdi::LOGBRUSH& brush, const gdi::LOGPEN& pen)
-        : dc_(dc)
-        , brush_(gdi::CreateBrushIndirect(&brush))
-        , pen_(gdi::CreatePenIndirect(&pen))
+        : dc_(dc), brush_(gdi::CreateBrushIndirect(&brush)), pen_(gdi::CreatePenIndirect(&pen))
     {
         if (!ready())
             return;

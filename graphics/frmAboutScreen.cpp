@@ -1,16 +1,16 @@
 #include "graphics/frmAboutScreen.h"
 
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/Frame.h"
 #include "platform/controls/Image.h"
-#include "platform/controls/Accessibility.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/PictureBox.h"
 #include "platform/forms/Guard.h"
-#include "platform/vb/DateText.h"
 #include "platform/forms/MsgBox.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/Timer.h"
+#include "platform/vb/DateText.h"
 #include "platform/vb/Numbers.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
@@ -88,7 +88,8 @@ frmAboutScreen::MainWindow& mainWindow()
 
 frmAboutScreen::frmAboutScreen()
 {
-    designWindow(QStringLiteral("frmAboutScreen"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Hakkında   "), 6990, 7170);
+    designWindow(QStringLiteral("frmAboutScreen"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Hakkında   "), 6990,
+                 7170);
     resources::applyWindowLook(this);
     controls::setPaletteColor(this, QPalette::Window, Qt::black);
     setAutoFillBackground(true);
@@ -243,5 +244,6 @@ void frmAboutScreen::neyapa_Click() { answer(neyapa); }
 void frmAboutScreen::siteee_Click() { answer(siteee); }
 void frmAboutScreen::hata_Click()
 {
-    say(QStringLiteral("Hemen %1 Adresine Hatayı Yazıp Gönder ki Bir Sonraki Sürümde Düzelteyim.").arg(contactAddress()));
+    say(QStringLiteral("Hemen %1 Adresine Hatayı Yazıp Gönder ki Bir Sonraki Sürümde Düzelteyim.")
+            .arg(contactAddress()));
 }

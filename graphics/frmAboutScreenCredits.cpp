@@ -118,8 +118,8 @@ void frmAboutScreen::timText_Timer()
         s.bmpFade = std::make_unique<clsBitmap>();
         s.bmpFade->SetBitmap(CInt(scaleHeight()), CInt(scaleWidth()), foreColour(), 0);
         const double band = textH.value() / static_cast<double>(s.intLines.value()) * 2; // about two lines
-        s.bmpFade->Gradient(foreColour(), backColour(), 0, CInt(s.bmpFade->Height().value() - band),
-                            s.bmpFade->Width(), CInt(band), 0, 1);
+        s.bmpFade->Gradient(foreColour(), backColour(), 0, CInt(s.bmpFade->Height().value() - band), s.bmpFade->Width(),
+                            CInt(band), 0, 1);
         s.bmpFade->Gradient(backColour(), foreColour(), 0, 0, s.bmpFade->Width(), CInt(band), 0, 1);
         s.bmpBack = std::make_unique<clsBitmap>();
         s.bmpBack->SetBitmap(CInt(scaleHeight()), CInt(scaleWidth()), backColour(), 0);
@@ -127,15 +127,15 @@ void frmAboutScreen::timText_Timer()
     if (!s.bmpText) {
         s.bmpText = std::make_unique<clsBitmap>();
         s.bmpText->SetBitmap(CInt(2 * scaleHeight() + textH.value()), CInt(scaleWidth()), 0, 0);
-        s.bmpText->DrawString(m_strAboutText, CInt(scaleHeight()), 0, textH, bmpBuffer.Width(), picText->font(),
-                              kWhite, 2, 0, clsBitmap::Pixels);
+        s.bmpText->DrawString(m_strAboutText, CInt(scaleHeight()), 0, textH, bmpBuffer.Width(), picText->font(), kWhite,
+                              2, 0, clsBitmap::Pixels);
     }
 
     // Where the text is white the fade image's colour shows, elsewhere the background.
     const Int16 omitted = clsBitmap::Omitted;
     bmpBuffer.MergeBitmaps(s.bmpFade->hdc(), s.bmpBack->hdc(), s.bmpText->hdc(), omitted, omitted, omitted, omitted,
-                           omitted, omitted, omitted, CInt(std::abs(s.intY.value() - scaleHeight())), omitted,
-                           omitted, clsBitmap::Pixels);
+                           omitted, omitted, omitted, CInt(std::abs(s.intY.value() - scaleHeight())), omitted, omitted,
+                           clsBitmap::Pixels);
     bmpBuffer.Paint(gdi::windowDC(this), 0, 0, -1, -1, 0, 0, static_cast<int32_t>(gdi::SRCCOPY));
 
     // One frame every 50 ms. The elapsed time is the tick counts' unsigned difference, which

@@ -23,7 +23,7 @@ namespace reference {
 struct WindowLook {
     const char* name;
     const char* caption; // UTF-8
-    double clientWidth;  // twips
+    double clientWidth; // twips
     double clientHeight;
     resources::Picture background;
     double bannerLeft;
@@ -59,7 +59,8 @@ controls::TextBox* makeTextPage(QWidget* parent, const QString& name, const QStr
 void showOnly(controls::TextBox* shown, std::span<controls::TextBox* const> pages);
 
 // Stacks controls that lie on one another as listed: the first on top, the last at the bottom.
-template <class Controls> void stackFirstOnTop(const Controls& controls)
+template <class Controls>
+void stackFirstOnTop(const Controls& controls)
 {
     for (auto it = std::rbegin(controls); it != std::rend(controls); ++it)
         (*it)->raise();

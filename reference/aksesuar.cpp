@@ -9,9 +9,9 @@
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Guard.h"
 #include "platform/forms/Screen.h"
-#include "ui/DesignControls.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
+#include "ui/DesignControls.h"
 #include "ui/DesktopBrowser.h"
 #include "ui/Look.h"
 
@@ -114,7 +114,7 @@ struct LineRow {
 };
 
 const LineRow kGridLines[] = {
-    {120, 1320, 11040, 1320}, {120, 7560, 11040, 7560}, {120, 1320, 120, 7560}, {11040, 1320, 11040, 7560},
+    {120, 1320, 11040, 1320}, {120, 7560, 11040, 7560}, {120, 1320, 120, 7560},   {11040, 1320, 11040, 7560},
     {120, 4440, 11040, 4440}, {2880, 1320, 2880, 7560}, {5160, 1320, 5160, 7560}, {8280, 1320, 8280, 4440},
 };
 
@@ -169,7 +169,8 @@ controls::Label* makeLabel(QWidget* parent, const char* name, const QString& cap
 
 aksesuar::aksesuar()
 {
-    designWindow(QStringLiteral("aksesuar"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Aksesuar Fiyat "), 11190, 8385);
+    designWindow(QStringLiteral("aksesuar"), QStringLiteral("{{ Zenvortali Versiyon 2.0 }} Aksesuar Fiyat "), 11190,
+                 8385);
     resources::applyWindowLook(this);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -187,8 +188,8 @@ aksesuar::aksesuar()
     buildBuyButtons();
     buildTotal();
 
-    Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), ui::look::textFont(),
-                       120, 7680, 10935, 615, Qt::AlignHCenter | Qt::AlignTop);
+    Label8 = makeLabel(this, "Label8", QString::fromUtf8(kDisclaimer), ui::look::textFont(), 120, 7680, 10935, 615,
+                       Qt::AlignHCenter | Qt::AlignTop);
 
     total_ = std::make_unique<ui::RunningTotal>(Text1);
 }
@@ -214,8 +215,8 @@ void aksesuar::buildCaptions()
 {
     const QFont font = ui::look::textFont();
     for (const CaptionRow& row : kCaptions)
-        this->*row.label = makeLabel(this, row.name, QString::fromUtf8(row.caption), font, row.left, row.top,
-                                     row.width, 255, Qt::AlignLeft | Qt::AlignTop);
+        this->*row.label = makeLabel(this, row.name, QString::fromUtf8(row.caption), font, row.left, row.top, row.width,
+                                     255, Qt::AlignLeft | Qt::AlignTop);
 }
 
 void aksesuar::buildItems()
@@ -230,7 +231,7 @@ void aksesuar::buildItems()
 
         // Placed beyond the right edge: present, never seen, read on every press.
         auto* holder = ui::makeValueHolder(this, QLatin1String(row.holderName), QString::fromUtf8(row.price),
-                                                  {11400, 1320 + 600 * static_cast<double>(i), 1215, 495});
+                                           {11400, 1320 + 600 * static_cast<double>(i), 1215, 495});
         this->*row.holder = holder;
 
         pairs_[i] = {this->*row.add, this->*row.remove, holder, nullptr};

@@ -50,8 +50,8 @@ const QString kConnected = QStringLiteral("Bağlanıldı...");
 vb::Int16 percentOf(int progress, int progressMax)
 {
     const double exact = static_cast<double>(progress) / (static_cast<double>(progressMax) / 100);
-    return vb::CInt(std::clamp(exact, double(std::numeric_limits<int16_t>::min()),
-                               double(std::numeric_limits<int16_t>::max())));
+    return vb::CInt(
+        std::clamp(exact, double(std::numeric_limits<int16_t>::min()), double(std::numeric_limits<int16_t>::max())));
 }
 
 // One colour component of the status line: the percentage plus an offset, kept within 0..255.

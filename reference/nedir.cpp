@@ -48,10 +48,14 @@ const TopicButton kTopicButtons[] = {
 };
 
 // A topic page has one instance: the first press creates it, later presses show that same window.
-template <class Page> void openPage() { forms::instance<Page>().Show(); }
+template <class Page>
+void openPage()
+{
+    forms::instance<Page>().Show();
+}
 
-controls::Image* makeImage(QWidget* parent, const char* name, Picture picture, double left, double top,
-                           double width, double height)
+controls::Image* makeImage(QWidget* parent, const char* name, Picture picture, double left, double top, double width,
+                           double height)
 {
     auto* image = new controls::Image(parent, resources::path(picture));
     image->setObjectName(QLatin1String(name));

@@ -1,9 +1,9 @@
 #include "ui/DesignControls.h"
 
-#include "platform/controls/Image.h"
 #include "platform/controls/Accessibility.h"
-#include "platform/controls/PictureBox.h"
+#include "platform/controls/Image.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/PictureBox.h"
 #include "platform/controls/TextBox.h"
 #include "platform/controls/lvButtons_H.h"
 #include "platform/forms/Screen.h"

@@ -53,9 +53,9 @@ controls::TextBox* makeDisplayBox(QWidget* parent, const QString& name, Twips at
 
 // The push buttons' looks: where windows really differ.
 enum class ButtonLook {
-    Standard,   // a black caption on the grey face, turning red under the pointer
+    Standard, // a black caption on the grey face, turning red under the pointer
     RedCaption, // the other way round: red turning black (the main window's about button)
-    Race,       // the standard captions on the drag race's warmer face
+    Race, // the standard captions on the drag race's warmer face
 };
 
 // The one way a window makes a push button.

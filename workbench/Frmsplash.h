@@ -19,7 +19,7 @@ class Frmsplash : public forms::Form {
 public:
     Frmsplash();
 
-    static constexpr uint32_t kLit = 0xFF;       // red
+    static constexpr uint32_t kLit = 0xFF; // red
     static constexpr uint32_t kUnlit = 0xFFFFFF; // white
 
     void tmrTimer_Timer();

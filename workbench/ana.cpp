@@ -1,10 +1,10 @@
 #include "workbench/ana.h"
 
 #include "graphics/frmAboutScreen.h"
+#include "platform/controls/Accessibility.h"
 #include "platform/controls/Colors.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Image.h"
-#include "platform/controls/Accessibility.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/Line.h"
 #include "platform/controls/PictureBox.h"
@@ -21,18 +21,18 @@
 #include "reference/surus.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
-#include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
-#include "workbench/shared/CarControls.h"
 #include "ui/DesktopBrowser.h"
 #include "ui/Look.h"
-#include "workbench/shared/ModificationCatalogue.h"
-#include "workbench/shared/PairDesign.h"
 #include "workbench/Navigation.h"
 #include "workbench/OpenBrowser.h"
 #include "workbench/drag.h"
 #include "workbench/karsilastir.h"
 #include "workbench/ozellik.h"
+#include "workbench/shared/CarControls.h"
+#include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/ModificationCatalogue.h"
+#include "workbench/shared/PairDesign.h"
 
 using controls::designFont;
 using forms::place;
@@ -114,8 +114,8 @@ const Pair kPairs[] = {
 static_assert(std::size(kPairs) == workbench::ModificationCatalogue::size);
 
 // The gain holders in catalogue order.
-controls::TextBox* ana::* const kHolders[] = {&ana::havafiltresi, &ana::sonsusturucu, &ana::katalatikiptal,
-                                              &ana::headers,      &ana::ciptuning,    &ana::dereceliegzantirik};
+controls::TextBox* ana::*const kHolders[] = {&ana::havafiltresi, &ana::sonsusturucu, &ana::katalatikiptal,
+                                             &ana::headers,      &ana::ciptuning,    &ana::dereceliegzantirik};
 
 } // namespace
 
@@ -260,10 +260,7 @@ void ana::Form_Load()
     txtNAME->setText(QString());
 }
 
-void ana::Form_Unload(int&)
-{
-    forms::App::End(0);
-}
+void ana::Form_Unload(int&) { forms::App::End(0); }
 
 void ana::FillCarList() { car_->carList().fill(); }
 void ana::cboCourses_Click() { car_->carList().select(); }

@@ -17,10 +17,10 @@
 #include "platform/vb/Numbers.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
-#include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
 #include "ui/Look.h"
 #include "workbench/shared/CarControls.h"
+#include "workbench/shared/CarDatabase.h"
 #include "workbench/shared/PairDesign.h"
 
 using controls::designFont;
@@ -92,14 +92,14 @@ controls::Label* makeLabel(QWidget* parent, const QString& name, const QString& 
 }
 
 // The race's buttons have the warmer face that suits its peach background.
-controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left,
-                                  double top, double width, double height, const QFont& font = ui::look::textFont())
+controls::lvButtons_H* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, double top,
+                                  double width, double height, const QFont& font = ui::look::textFont())
 {
     return ui::makePushButton(parent, name, caption, {left, top, width, height}, font, ui::ButtonLook::Race);
 }
 
-controls::Image* makeImage(QWidget* parent, const QString& name, Picture picture, double left, double top,
-                           double width, double height)
+controls::Image* makeImage(QWidget* parent, const QString& name, Picture picture, double left, double top, double width,
+                           double height)
 {
     auto* image = new controls::Image(parent, resources::path(picture));
     image->setObjectName(name);
@@ -146,17 +146,17 @@ drag::drag()
     // with no power at all.
     auto enableStart = [this] { Command13->setEnabled(true); };
     cars_[0] = std::make_unique<workbench::ModifiedCar>(
-        workbench::CarList(cboCourses, Data1, QStringLiteral("kayitlar"),
-                           {workbench::showIn(QStringLiteral("beygir"), txtAGE),
-                            workbench::showIn(QStringLiteral("arac"), Label1)}),
+        workbench::CarList(
+            cboCourses, Data1, QStringLiteral("kayitlar"),
+            {workbench::showIn(QStringLiteral("beygir"), txtAGE), workbench::showIn(QStringLiteral("arac"), Label1)}),
         txtAGE, pairs[0], std::vector<controls::TextBox*>{}, enableStart, [this] {
             Label1->setText(QString());
             txtAGE->setText(QStringLiteral("0"));
         });
     cars_[1] = std::make_unique<workbench::ModifiedCar>(
-        workbench::CarList(Combo1, Data2, QStringLiteral("kayitlar2"),
-                           {workbench::showIn(QStringLiteral("beygir"), Text2),
-                            workbench::showIn(QStringLiteral("arac"), Label2)}),
+        workbench::CarList(
+            Combo1, Data2, QStringLiteral("kayitlar2"),
+            {workbench::showIn(QStringLiteral("beygir"), Text2), workbench::showIn(QStringLiteral("arac"), Label2)}),
         Text2, pairs[1], std::vector<controls::TextBox*>{}, enableStart, [this] {
             Label2->setText(QString());
             Text2->setText(QStringLiteral("0"));
@@ -191,8 +191,8 @@ void drag::buildHead()
 
     Label3 = makeLabel(this, QStringLiteral("Label3"), QStringLiteral("Yarış Durumu:"), 240, 1440, 1470, 210,
                        ui::look::textFont());
-    Label18 = makeLabel(this, QStringLiteral("Label18"), {}, 240, 1680, 4095, 375,
-                        ui::look::textFont(), Qt::AlignHCenter);
+    Label18 =
+        makeLabel(this, QStringLiteral("Label18"), {}, 240, 1680, 4095, 375, ui::look::textFont(), Qt::AlignHCenter);
     Label5 = makeLabel(this, QStringLiteral("Label5"), {}, 240, 2040, 4095, 495,
                        designFont(QStringLiteral("Georgia"), 8.25), Qt::AlignHCenter);
 }
@@ -264,8 +264,10 @@ std::array<workbench::ModifiedCar::Pairs, 2> drag::buildCarMenu()
 
     std::array<workbench::ModifiedCar::Pairs, 2> pairs = {buildCarPairs(0, Frame3), buildCarPairs(1, Frame2)};
 
-    lvButtons_H15 = makeButton(this, QStringLiteral("lvButtons_H15"), QStringLiteral("Araç Değiştir"), 960, 9360, 3135, 375);
-    lvButtons_H16 = makeButton(this, QStringLiteral("lvButtons_H16"), QStringLiteral("Araç Değiştir"), 5760, 9360, 3135, 375);
+    lvButtons_H15 =
+        makeButton(this, QStringLiteral("lvButtons_H15"), QStringLiteral("Araç Değiştir"), 960, 9360, 3135, 375);
+    lvButtons_H16 =
+        makeButton(this, QStringLiteral("lvButtons_H16"), QStringLiteral("Araç Değiştir"), 5760, 9360, 3135, 375);
     return pairs;
 }
 
@@ -291,8 +293,10 @@ void drag::buildHiddenControls()
         const char* name;
         double top;
     };
-    const Holder holders[] = {{&drag::sonsusturucu, "sonsusturucu", 360},   {&drag::katalatikiptal, "katalatikiptal", 840},
-                              {&drag::headers, "headers", 1200},             {&drag::ciptuning, "ciptuning", 1680},
+    const Holder holders[] = {{&drag::sonsusturucu, "sonsusturucu", 360},
+                              {&drag::katalatikiptal, "katalatikiptal", 840},
+                              {&drag::headers, "headers", 1200},
+                              {&drag::ciptuning, "ciptuning", 1680},
                               {&drag::dereceliegzantirik, "dereceliegzantirik", 2040},
                               {&drag::havafiltresi, "havafiltresi", 2400}};
     for (const Holder& h : holders) {
@@ -311,8 +315,8 @@ void drag::buildHiddenControls()
     txtAGE = powerBox("txtAGE", 10680, 3960, 1455);
     Text2 = powerBox("Text2", 10320, 4920, 1335);
     const QFont captionFont = ui::look::textFont();
-    Label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Aracın Standart Beygir Gücü:"), 10560, 3360,
-                          2415, 255, captionFont);
+    Label4[1] = makeLabel(this, QStringLiteral("Label4(1)"), QStringLiteral("Aracın Standart Beygir Gücü:"), 10560,
+                          3360, 2415, 255, captionFont);
     Label4[4] = makeLabel(this, QStringLiteral("Label4(4)"), QStringLiteral("2.Aracın Standart Beygir Gücü:"), 10080,
                           4680, 2415, 255, captionFont);
 }

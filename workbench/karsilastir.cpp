@@ -14,11 +14,11 @@
 #include "platform/forms/Screen.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
-#include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
-#include "workbench/shared/CarControls.h"
-#include "workbench/shared/PairDesign.h"
 #include "ui/Look.h"
+#include "workbench/shared/CarControls.h"
+#include "workbench/shared/CarDatabase.h"
+#include "workbench/shared/PairDesign.h"
 
 using ui::Twips;
 using K = karsilastir;
@@ -78,120 +78,124 @@ struct SideDesign {
 constexpr Qt::Alignment kTopLeft = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment kTopCentre = Qt::AlignHCenter | Qt::AlignTop;
 
-const SideDesign kSides[] = {
-    {.frame = {&K::Frame1, "Frame1"},
-     .frameCaption = "Karşılaştırılacak 1. Araç ",
-     .frameAt = {120, 1440, 4695, 5415},
-     .shift = 0,
-     .list = {&K::cboCourses, "cboCourses"},
-     .onPick = &K::cboCourses_Click,
-     .data = {&K::Data1, "Data1"},
-     .table = "kayitlar",
-     .onReposition = &K::Data1_Reposition,
-     .nameCaption = element<&K::Label4, 0>,
-     .nameCaptionName = "Label4(0)",
-     .name = {&K::txtNAME, "txtNAME"},
-     .standardCaption = element<&K::Label4, 1>,
-     .standardCaptionName = "Label4(1)",
-     .standard = {&K::txtAGE, "txtAGE"},
-     .heading = {&K::Label3, "Label3"},
-     .pairs = {
-         {.caption = {member<&K::Label5>, "Label5", {480, 2640, 1695, 255}},
-          .add = {&K::Command1, "Command1", &K::Command1_Click, {120, 2880, 975, 495}},
-          .remove = {&K::Command2, "Command2", &K::Command2_Click, {1200, 2880, 975, 495}},
-          .applied = {member<&K::Label16>, "Label16", {240, 600, 1335, 255}}},
-         {.caption = {member<&K::Label7>, "Label7", {2760, 2640, 1695, 255}},
-          .add = {&K::Command4, "Command4", &K::Command4_Click, {2400, 2880, 975, 495}},
-          .remove = {&K::Command3, "Command3", &K::Command3_Click, {3480, 2880, 975, 495}},
-          .applied = {member<&K::Label17>, "Label17", {1920, 600, 1455, 255}}},
-         {.caption = {element<&K::Label4, 3>, "Label4(3)", {240, 3480, 1935, 255}},
-          .add = {&K::Command6, "Command6", &K::Command6_Click, {120, 3840, 975, 495}},
-          .remove = {&K::Command5, "Command5", &K::Command5_Click, {1200, 3840, 975, 495}},
-          .applied = {member<&K::Label18>, "Label18", {120, 840, 1695, 495}}},
-         {.caption = {member<&K::Label8>, "Label8", {2880, 3480, 1575, 255}},
-          .add = {&K::Command8, "Command8", &K::Command8_Click, {2400, 3840, 975, 495}},
-          .remove = {&K::Command7, "Command7", &K::Command7_Click, {3480, 3840, 975, 495}},
-          .applied = {member<&K::Label19>, "Label19", {2160, 1080, 855, 255}}},
-         {.caption = {member<&K::Label6>, "Label6", {600, 4440, 1575, 255}},
-          .add = {&K::Command10, "Command10", &K::Command10_Click, {120, 4800, 975, 495}},
-          .remove = {&K::Command9, "Command9", &K::Command9_Click, {1200, 4800, 975, 495}},
-          .applied = {member<&K::Label20>, "Label20", {3360, 1080, 1335, 255}}},
-         {.caption = {member<&K::Label9>, "Label9", {2520, 4440, 1935, 255}},
-          .add = {&K::Command12, "Command12", &K::Command12_Click, {2400, 4800, 975, 495}},
-          .remove = {&K::Command11, "Command11", &K::Command11_Click, {3480, 4800, 975, 495}},
-          .applied = {member<&K::Label21>, "Label21", {3480, 480, 1095, 495}, kTopCentre}},
-     },
-     .reset = {&K::lvButtons_H15, "lvButtons_H15"},
-     .resetLeft = 840,
-     .onReset = &K::lvButtons_H15_Click,
-     .appliedHeading = {&K::Label14, "Label14"},
-     .appliedHeadingCaption = "Araç 1'e Uygulanan işlemler:",
-     .appliedHeadingLeft = 120,
-     .divider = {&K::Line3, "Line3"},
-     .dividerFrom = 120,
-     .dividerTo = 4560,
-     .resultCaption = element<&K::Label4, 6>,
-     .resultCaptionName = "Label4(6)",
-     .resultCaptionLeft = 120,
-     .result = {&K::Text3, "Text3"},
-     .resultAt = {1920, 1560, 2655, 405}},
+const SideDesign
+    kSides[] =
+        {
+            {.frame = {&K::Frame1, "Frame1"},
+             .frameCaption = "Karşılaştırılacak 1. Araç ",
+             .frameAt = {120, 1440, 4695, 5415},
+             .shift = 0,
+             .list = {&K::cboCourses, "cboCourses"},
+             .onPick = &K::cboCourses_Click,
+             .data = {&K::Data1, "Data1"},
+             .table = "kayitlar",
+             .onReposition = &K::Data1_Reposition,
+             .nameCaption = element<&K::Label4, 0>,
+             .nameCaptionName = "Label4(0)",
+             .name = {&K::txtNAME, "txtNAME"},
+             .standardCaption = element<&K::Label4, 1>,
+             .standardCaptionName = "Label4(1)",
+             .standard = {&K::txtAGE, "txtAGE"},
+             .heading = {&K::Label3, "Label3"},
+             .pairs =
+                 {
+                     {.caption = {member<&K::Label5>, "Label5", {480, 2640, 1695, 255}},
+                      .add = {&K::Command1, "Command1", &K::Command1_Click, {120, 2880, 975, 495}},
+                      .remove = {&K::Command2, "Command2", &K::Command2_Click, {1200, 2880, 975, 495}},
+                      .applied = {member<&K::Label16>, "Label16", {240, 600, 1335, 255}}},
+                     {.caption = {member<&K::Label7>, "Label7", {2760, 2640, 1695, 255}},
+                      .add = {&K::Command4, "Command4", &K::Command4_Click, {2400, 2880, 975, 495}},
+                      .remove = {&K::Command3, "Command3", &K::Command3_Click, {3480, 2880, 975, 495}},
+                      .applied = {member<&K::Label17>, "Label17", {1920, 600, 1455, 255}}},
+                     {.caption = {element<&K::Label4, 3>, "Label4(3)", {240, 3480, 1935, 255}},
+                      .add = {&K::Command6, "Command6", &K::Command6_Click, {120, 3840, 975, 495}},
+                      .remove = {&K::Command5, "Command5", &K::Command5_Click, {1200, 3840, 975, 495}},
+                      .applied = {member<&K::Label18>, "Label18", {120, 840, 1695, 495}}},
+                     {.caption = {member<&K::Label8>, "Label8", {2880, 3480, 1575, 255}},
+                      .add = {&K::Command8, "Command8", &K::Command8_Click, {2400, 3840, 975, 495}},
+                      .remove = {&K::Command7, "Command7", &K::Command7_Click, {3480, 3840, 975, 495}},
+                      .applied = {member<&K::Label19>, "Label19", {2160, 1080, 855, 255}}},
+                     {.caption = {member<&K::Label6>, "Label6", {600, 4440, 1575, 255}},
+                      .add = {&K::Command10, "Command10", &K::Command10_Click, {120, 4800, 975, 495}},
+                      .remove = {&K::Command9, "Command9", &K::Command9_Click, {1200, 4800, 975, 495}},
+                      .applied = {member<&K::Label20>, "Label20", {3360, 1080, 1335, 255}}},
+                     {.caption = {member<&K::Label9>, "Label9", {2520, 4440, 1935, 255}},
+                      .add = {&K::Command12, "Command12", &K::Command12_Click, {2400, 4800, 975, 495}},
+                      .remove = {&K::Command11, "Command11", &K::Command11_Click, {3480, 4800, 975, 495}},
+                      .applied = {member<&K::Label21>, "Label21", {3480, 480, 1095, 495}, kTopCentre}},
+                 },
+             .reset = {&K::lvButtons_H15, "lvButtons_H15"},
+             .resetLeft = 840,
+             .onReset = &K::lvButtons_H15_Click,
+             .appliedHeading = {&K::Label14, "Label14"},
+             .appliedHeadingCaption = "Araç 1'e Uygulanan işlemler:",
+             .appliedHeadingLeft = 120,
+             .divider = {&K::Line3, "Line3"},
+             .dividerFrom = 120,
+             .dividerTo = 4560,
+             .resultCaption = element<&K::Label4, 6>,
+             .resultCaptionName = "Label4(6)",
+             .resultCaptionLeft = 120,
+             .result = {&K::Text3, "Text3"},
+             .resultAt = {1920, 1560, 2655, 405}},
 
-    {.frame = {&K::Frame2, "Frame2"},
-     .frameCaption = "Karşılaştırılacak 2. Araç ",
-     .frameAt = {5040, 1440, 4935, 5415},
-     .shift = 240,
-     .list = {&K::Combo1, "Combo1"},
-     .onPick = &K::Combo1_Click,
-     .data = {&K::Data2, "Data2"},
-     .table = "kayitlar2",
-     .onReposition = &K::Data2_Reposition,
-     .nameCaption = element<&K::Label4, 2>,
-     .nameCaptionName = "Label4(2)",
-     .name = {&K::Text1, "Text1"},
-     .standardCaption = element<&K::Label4, 4>,
-     .standardCaptionName = "Label4(4)",
-     .standard = {&K::Text2, "Text2"},
-     .heading = {&K::Label1, "Label1"},
-     .pairs = {
-         {.caption = {member<&K::Label13>, "Label13", {720, 2640, 1695, 255}},
-          .add = {&K::Command15, "Command15", &K::Command15_Click, {360, 2880, 975, 495}},
-          .remove = {&K::Command16, "Command16", &K::Command16_Click, {1440, 2880, 975, 495}},
-          .applied = {member<&K::Label22>, "Label22", {4920, 600, 1335, 255}}},
-         {.caption = {member<&K::Label11>, "Label11", {3000, 2640, 1695, 255}},
-          .add = {&K::Command17, "Command17", &K::Command17_Click, {2640, 2880, 975, 495}},
-          .remove = {&K::Command18, "Command18", &K::Command18_Click, {3720, 2880, 975, 495}},
-          .applied = {member<&K::Label23>, "Label23", {6600, 600, 1455, 255}}},
-         {.caption = {element<&K::Label4, 5>, "Label4(5)", {480, 3480, 1935, 255}},
-          .add = {&K::Command19, "Command19", &K::Command19_Click, {360, 3840, 975, 495}},
-          .remove = {&K::Command20, "Command20", &K::Command20_Click, {1440, 3840, 975, 495}},
-          .applied = {member<&K::Label24>, "Label24", {4800, 960, 1695, 495}}},
-         {.caption = {member<&K::Label10>, "Label10", {3120, 3480, 1575, 255}},
-          .add = {&K::Command21, "Command21", &K::Command21_Click, {2640, 3840, 975, 495}},
-          .remove = {&K::Command22, "Command22", &K::Command22_Click, {3720, 3840, 975, 495}},
-          .applied = {member<&K::Label25>, "Label25", {6840, 1080, 855, 255}}},
-         {.caption = {member<&K::Label12>, "Label12", {840, 4440, 1575, 255}},
-          .add = {&K::Command23, "Command23", &K::Command23_Click, {360, 4800, 975, 495}},
-          .remove = {&K::Command24, "Command24", &K::Command24_Click, {1440, 4800, 975, 495}},
-          .applied = {member<&K::Label26>, "Label26", {8160, 1080, 1335, 255}}},
-         {.caption = {member<&K::Label2>, "Label2", {2760, 4440, 1935, 255}},
-          .add = {&K::Command25, "Command25", &K::Command25_Click, {2640, 4800, 975, 495}},
-          .remove = {&K::Command26, "Command26", &K::Command26_Click, {3720, 4800, 975, 495}},
-          .applied = {member<&K::Label27>, "Label27", {8280, 480, 1095, 495}, kTopCentre}},
-     },
-     .reset = {&K::lvButtons_H16, "lvButtons_H16"},
-     .resetLeft = 6120,
-     .onReset = &K::lvButtons_H16_Click,
-     .appliedHeading = {&K::Label15, "Label15"},
-     .appliedHeadingCaption = "Araç 2'ye Uygulanan işlemler:",
-     .appliedHeadingLeft = 4920,
-     .divider = {&K::Line4, "Line4"},
-     .dividerFrom = 4800,
-     .dividerTo = 9600,
-     .resultCaption = element<&K::Label4, 7>,
-     .resultCaptionName = "Label4(7)",
-     .resultCaptionLeft = 4800,
-     .result = {&K::Text4, "Text4"},
-     .resultAt = {6600, 1560, 3015, 405}},
+            {.frame = {&K::Frame2, "Frame2"},
+             .frameCaption = "Karşılaştırılacak 2. Araç ",
+             .frameAt = {5040, 1440, 4935, 5415},
+             .shift = 240,
+             .list = {&K::Combo1, "Combo1"},
+             .onPick = &K::Combo1_Click,
+             .data = {&K::Data2, "Data2"},
+             .table = "kayitlar2",
+             .onReposition = &K::Data2_Reposition,
+             .nameCaption = element<&K::Label4, 2>,
+             .nameCaptionName = "Label4(2)",
+             .name = {&K::Text1, "Text1"},
+             .standardCaption = element<&K::Label4, 4>,
+             .standardCaptionName = "Label4(4)",
+             .standard = {&K::Text2, "Text2"},
+             .heading = {&K::Label1, "Label1"},
+             .pairs =
+                 {
+                     {.caption = {member<&K::Label13>, "Label13", {720, 2640, 1695, 255}},
+                      .add = {&K::Command15, "Command15", &K::Command15_Click, {360, 2880, 975, 495}},
+                      .remove = {&K::Command16, "Command16", &K::Command16_Click, {1440, 2880, 975, 495}},
+                      .applied = {member<&K::Label22>, "Label22", {4920, 600, 1335, 255}}},
+                     {.caption = {member<&K::Label11>, "Label11", {3000, 2640, 1695, 255}},
+                      .add = {&K::Command17, "Command17", &K::Command17_Click, {2640, 2880, 975, 495}},
+                      .remove = {&K::Command18, "Command18", &K::Command18_Click, {3720, 2880, 975, 495}},
+                      .applied = {member<&K::Label23>, "Label23", {6600, 600, 1455, 255}}},
+                     {.caption = {element<&K::Label4, 5>, "Label4(5)", {480, 3480, 1935, 255}},
+                      .add = {&K::Command19, "Command19", &K::Command19_Click, {360, 3840, 975, 495}},
+                      .remove = {&K::Command20, "Command20", &K::Command20_Click, {1440, 3840, 975, 495}},
+                      .applied = {member<&K::Label24>, "Label24", {4800, 960, 1695, 495}}},
+                     {.caption = {member<&K::Label10>, "Label10", {3120, 3480, 1575, 255}},
+                      .add = {&K::Command21, "Command21", &K::Command21_Click, {2640, 3840, 975, 495}},
+                      .remove = {&K::Command22, "Command22", &K::Command22_Click, {3720, 3840, 975, 495}},
+                      .applied = {member<&K::Label25>, "Label25", {6840, 1080, 855, 255}}},
+                     {.caption = {member<&K::Label12>, "Label12", {840, 4440, 1575, 255}},
+                      .add = {&K::Command23, "Command23", &K::Command23_Click, {360, 4800, 975, 495}},
+                      .remove = {&K::Command24, "Command24", &K::Command24_Click, {1440, 4800, 975, 495}},
+                      .applied = {member<&K::Label26>, "Label26", {8160, 1080, 1335, 255}}},
+                     {.caption = {member<&K::Label2>, "Label2", {2760, 4440, 1935, 255}},
+                      .add = {&K::Command25, "Command25", &K::Command25_Click, {2640, 4800, 975, 495}},
+                      .remove = {&K::Command26, "Command26", &K::Command26_Click, {3720, 4800, 975, 495}},
+                      .applied = {member<&K::Label27>, "Label27", {8280, 480, 1095, 495}, kTopCentre}},
+                 },
+             .reset = {&K::lvButtons_H16, "lvButtons_H16"},
+             .resetLeft = 6120,
+             .onReset = &K::lvButtons_H16_Click,
+             .appliedHeading = {&K::Label15, "Label15"},
+             .appliedHeadingCaption = "Araç 2'ye Uygulanan işlemler:",
+             .appliedHeadingLeft = 4920,
+             .divider = {&K::Line4, "Line4"},
+             .dividerFrom = 4800,
+             .dividerTo = 9600,
+             .resultCaption = element<&K::Label4, 7>,
+             .resultCaptionName = "Label4(7)",
+             .resultCaptionLeft = 4800,
+             .result = {&K::Text4, "Text4"},
+             .resultAt = {6600, 1560, 3015, 405}},
 };
 
 QFont captionFont() { return ui::look::captionFont(); }
@@ -232,8 +236,8 @@ void buildHead(K& w)
 }
 
 // The gain holders in catalogue order.
-controls::TextBox* K::* const kHolders[] = {&K::havafiltresi, &K::sonsusturucu, &K::katalatikiptal,
-                                            &K::headers,      &K::ciptuning,    &K::dereceliegzantirik};
+controls::TextBox* K::*const kHolders[] = {&K::havafiltresi, &K::sonsusturucu, &K::katalatikiptal,
+                                           &K::headers,      &K::ciptuning,    &K::dereceliegzantirik};
 
 void buildGainHolders(K& w)
 {
@@ -248,17 +252,19 @@ workbench::ModifiedCar buildSide(K& w, const SideDesign& side)
     const double x = side.shift;
 
     w.*side.list.control = workbench::makeCarList(frame, side.list.name, {120 + x, 360, 4335, 360});
-    side.nameCaption(w) = makeCaption(frame, side.nameCaptionName, "Modifiye Uygulanacak Araç", {120 + x, 840, 5175, 375});
+    side.nameCaption(w) =
+        makeCaption(frame, side.nameCaptionName, "Modifiye Uygulanacak Araç", {120 + x, 840, 5175, 375});
     w.*side.name.control = ui::makeDisplayBox(frame, side.name.name, {120 + x, 1080, 4335, 405});
-    side.standardCaption(w) = makeCaption(frame, side.standardCaptionName, "Aracın Standart Beygir Gücü:",
-                                          {120 + x, 1560, 3015, 375}, kTopCentre);
+    side.standardCaption(w) = makeCaption(frame, side.standardCaptionName,
+                                          "Aracın Standart Beygir Gücü:", {120 + x, 1560, 3015, 375}, kTopCentre);
     w.*side.standard.control = ui::makeDisplayBox(frame, side.standard.name, {120 + x, 1800, 4335, 405});
     w.*side.heading.control =
         makeCaption(frame, side.heading.name, "Uygulanacak İşlemler Listesi:", {960 + x, 2280, 3015, 255});
 
     w.*side.result.control = ui::makeDisplayBox(w.Frame3, side.result.name, side.resultAt);
-    side.resultCaption(w) = makeCaption(w.Frame3, side.resultCaptionName, " Modifiye Sonrası Beygir Gücü:",
-                                        {side.resultCaptionLeft, 1560, 1815, 495}, kTopCentre);
+    side.resultCaption(w) =
+        makeCaption(w.Frame3, side.resultCaptionName,
+                    " Modifiye Sonrası Beygir Gücü:", {side.resultCaptionLeft, 1560, 1815, 495}, kTopCentre);
     w.*side.appliedHeading.control = makeCaption(w.Frame3, side.appliedHeading.name, side.appliedHeadingCaption,
                                                  {side.appliedHeadingLeft, 240, 3135, 255});
     // Each display box is named by the caption over it.

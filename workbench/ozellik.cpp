@@ -12,10 +12,10 @@
 #include "platform/forms/Screen.h"
 #include "resources/Pictures.h"
 #include "resources/Resources.h"
-#include "workbench/shared/CarDatabase.h"
 #include "ui/DesignControls.h"
-#include "workbench/shared/CarControls.h"
 #include "ui/Look.h"
+#include "workbench/shared/CarControls.h"
+#include "workbench/shared/CarDatabase.h"
 
 using O = ozellik;
 
@@ -46,7 +46,7 @@ struct RowDesign {
     Qt::Alignment captionAlign;
     double boxTop;
     std::array<std::size_t, 2> captionIndex; // in Label4, car 1 then car 2
-    std::array<controls::TextBox* O::*, 2> box;
+    std::array<controls::TextBox * O::*, 2> box;
     std::array<const char*, 2> boxName;
 };
 
@@ -59,13 +59,19 @@ const RowDesign kRows[] = {
     {"silindirsayi", "Silindir Sayısı:", 1695, kLeft, 3600, {3, 8}, {&O::Text3, &O::Text8}, {"Text3", "Text8"}},
     {"hizlanma", "0-100 Km Hızlanma", 2175, kLeft, 4320, {4, 9}, {&O::Text4, &O::Text9}, {"Text4", "Text9"}},
     {"agirlik", "Ağırlık:", 2175, kLeft, 5040, {5, 10}, {&O::Text5, &O::Text10}, {"Text5", "Text10"}},
-    {"yakit", "90km ortalam hızda Yakıt durumu:", 3735, kLeft, 5760, {6, 11}, {&O::Text6, &O::Text11},
+    {"yakit",
+     "90km ortalam hızda Yakıt durumu:",
+     3735,
+     kLeft,
+     5760,
+     {6, 11},
+     {&O::Text6, &O::Text11},
      {"Text6", "Text11"}},
 };
 
 // The white frame around the columns: the rectangle's four sides, then the split between them.
 const double kFrameLines[][4] = {
-    {120, 1200, 9360, 1200}, {120, 6360, 9360, 6360}, {120, 1200, 120, 6360},
+    {120, 1200, 9360, 1200},  {120, 6360, 9360, 6360},  {120, 1200, 120, 6360},
     {9360, 1200, 9360, 6360}, {4800, 1200, 4800, 6360},
 };
 
@@ -103,10 +109,9 @@ ozellik::ozellik()
         std::vector<workbench::DisplayField> display;
         for (const RowDesign& row : kRows) {
             const std::size_t index = row.captionIndex[car];
-            Label4[index] = ui::makeCaption(this, QStringLiteral("Label4(%1)").arg(index).toUtf8().constData(),
-                                                   QString::fromUtf8(row.caption),
-                                                   {column.left, row.boxTop - 240, row.captionWidth, 240}, captionFont,
-                                                   row.captionAlign);
+            Label4[index] = ui::makeCaption(
+                this, QStringLiteral("Label4(%1)").arg(index).toUtf8().constData(), QString::fromUtf8(row.caption),
+                {column.left, row.boxTop - 240, row.captionWidth, 240}, captionFont, row.captionAlign);
             Label4[index]->setForeColor(Qt::white);
             controls::TextBox* box = this->*row.box[car] =
                 ui::makeDisplayBox(this, row.boxName[car], {column.left, row.boxTop, 4335, 405});
@@ -133,7 +138,8 @@ void ozellik::Form_Load()
     if (FillCarList1())
         FillCarList2();
     cboCourses->setText(workbench::kCarPlaceholder);
-    for (controls::TextBox* box : {txtAGE, Text2, Text1, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11})
+    for (controls::TextBox* box :
+         {txtAGE, Text2, Text1, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10, Text11})
         box->setText(QString());
     Combo1->setText(workbench::kCarPlaceholder);
 }

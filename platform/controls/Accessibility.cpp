@@ -99,12 +99,11 @@ protected:
             showMark(reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason);
             break;
         }
-        case QEvent::FocusOut:
-            showMark(false);
-            break;
+        case QEvent::FocusOut: showMark(false); break;
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            const bool click = !(key->modifiers() & ~Qt::KeypadModifier)
+            const bool click =
+                !(key->modifiers() & ~Qt::KeypadModifier)
                 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space);
             if (click || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
                 showMark(true);
@@ -114,8 +113,7 @@ protected:
             }
             break;
         }
-        default:
-            break;
+        default: break;
         }
         return false;
     }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <QWidget>
 #include <QPalette>
+#include <QWidget>
 
 namespace controls {
 
@@ -12,15 +12,15 @@ QColor systemColor(uint32_t index)
 {
     const QPalette p = QApplication::palette();
     switch (index) {
-    case 5: return p.color(QPalette::Base);          // window background
-    case 8: return p.color(QPalette::Text);          // window text
+    case 5: return p.color(QPalette::Base); // window background
+    case 8: return p.color(QPalette::Text); // window text
     case 13: return p.color(QPalette::Highlight);
     case 14: return p.color(QPalette::HighlightedText);
-    case 15: return p.color(QPalette::Button);       // button face
-    case 16: return p.color(QPalette::Dark);         // button shadow
+    case 15: return p.color(QPalette::Button); // button face
+    case 16: return p.color(QPalette::Dark); // button shadow
     case 17: return p.color(QPalette::PlaceholderText); // grey text
     case 18: return p.color(QPalette::ButtonText);
-    case 20: return p.color(QPalette::Light);        // button highlight
+    case 20: return p.color(QPalette::Light); // button highlight
     default: return p.color(QPalette::Window);
     }
 }

@@ -1,7 +1,7 @@
 #include "platform/controls/Image.h"
 
-#include "platform/controls/Colors.h"
 #include "platform/controls/Accessibility.h"
+#include "platform/controls/Colors.h"
 
 #include "platform/forms/Screen.h"
 
@@ -40,10 +40,7 @@ void Image::setPicture(const forms::Picture& picture)
     update();
 }
 
-float Image::Left() const
-{
-    return left_ ? *left_ : static_cast<float>(forms::Screen::toTwipsX(x()));
-}
+float Image::Left() const { return left_ ? *left_ : static_cast<float>(forms::Screen::toTwipsX(x())); }
 
 void Image::setLeft(float twips)
 {

@@ -1,7 +1,7 @@
 #include "platform/controls/Label.h"
 
-#include "platform/controls/Colors.h"
 #include "platform/controls/Accessibility.h"
+#include "platform/controls/Colors.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -9,8 +9,8 @@ namespace controls {
 class Line : public QWidget {
     Q_OBJECT
 public:
-    Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& colour = Qt::black,
-         int width = 1, Qt::PenStyle style = Qt::SolidLine);
+    Line(QWidget* parent, double x1, double y1, double x2, double y2, const QColor& colour = Qt::black, int width = 1,
+         Qt::PenStyle style = Qt::SolidLine);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,7 +4,9 @@
 
 namespace controls {
 
-PictureBox::PictureBox(QWidget* parent, const QColor& back, bool border) : Image(parent), back_(back), border_(border) {}
+PictureBox::PictureBox(QWidget* parent, const QColor& back, bool border) : Image(parent), back_(back), border_(border)
+{
+}
 
 void PictureBox::setBackColor(const QColor& c)
 {

@@ -4,10 +4,7 @@
 
 namespace controls {
 
-Shape::Shape(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-}
+Shape::Shape(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
 
 void Shape::setFillColor(const QColor& c)
 {

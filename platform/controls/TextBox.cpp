@@ -52,11 +52,8 @@ bool TextBox::event(QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::FocusIn:
-    case QEvent::InputMethodQuery:
-        flush();
-        break;
-    default:
-        break;
+    case QEvent::InputMethodQuery: flush(); break;
+    default: break;
     }
     return QPlainTextEdit::event(event);
 }

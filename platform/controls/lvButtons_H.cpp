@@ -2,8 +2,8 @@
 
 #include <QEnterEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLinearGradient>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 

@@ -96,11 +96,9 @@ int bind(sqlite3_stmt* st, int index, const QVariant& value)
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::UInt:
-    case QMetaType::Bool:
-        return sqlite3_bind_int64(st, index, value.toLongLong());
+    case QMetaType::Bool: return sqlite3_bind_int64(st, index, value.toLongLong());
     case QMetaType::Double:
-    case QMetaType::Float:
-        return sqlite3_bind_double(st, index, value.toDouble());
+    case QMetaType::Float: return sqlite3_bind_double(st, index, value.toDouble());
     case QMetaType::QByteArray: {
         const QByteArray blob = value.toByteArray();
         // A null pointer would bind NULL, not an empty blob.
@@ -203,8 +201,8 @@ void DataControl::Refresh()
                   QStringLiteral("Could not find file '%1' (looked in: %2).")
                       .arg(databaseName_, DatabaseLocator::searchFolders().join(QStringLiteral(", "))));
         sqlite3* raw = nullptr;
-        const int rc = sqlite3_open_v2(readOnlyUri(*path).constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-                                       nullptr);
+        const int rc =
+            sqlite3_open_v2(readOnlyUri(*path).constData(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
         auto db = std::make_unique<Database>(Database{*path, Connection(raw)});
         check(raw, rc, *path);
         // A reader waits while another program writes, as long as a person would.

@@ -26,7 +26,8 @@ QStringList DatabaseLocator::searchFolders(const QString& workingFolder, const Q
 {
     QStringList folders{workingFolder};
     if (!executableFolder.isEmpty())
-        folders << executableFolder << QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(ZV_DATA_FROM_BIN)));
+        folders << executableFolder
+                << QDir::cleanPath(QDir(executableFolder).filePath(QStringLiteral(ZV_DATA_FROM_BIN)));
     folders.removeDuplicates();
     return folders;
 }

@@ -105,7 +105,7 @@ Outcome claimSocketName(const QByteArray& name, Descriptor& held)
     Descriptor fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     if (fd.get() < 0)
         return unusable(std::strerror(errno));
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const std::size_t length = std::min<std::size_t>(name.size(), sizeof(address.sun_path) - 1);
     std::memcpy(address.sun_path + 1, name.constData(), length); // sun_path[0] stays 0: abstract

@@ -15,8 +15,7 @@ bool loadFontAliases()
     if (!FcInit())
         return false;
     FcConfig* config = FcConfigGetCurrent();
-    return FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(conf.constData()), FcTrue)
-        == FcTrue;
+    return FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(conf.constData()), FcTrue) == FcTrue;
 }
 
 } // namespace forms

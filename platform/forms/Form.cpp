@@ -39,10 +39,7 @@ void forgetInstance(Form* form)
 }
 } // namespace detail
 
-Form::Form(QWidget* parent) : QWidget(parent, Qt::Window)
-{
-    setAttribute(Qt::WA_DeleteOnClose);
-}
+Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) { setAttribute(Qt::WA_DeleteOnClose); }
 
 Form::~Form() { detail::forgetInstance(this); }
 

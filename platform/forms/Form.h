@@ -31,7 +31,6 @@ public:
     // The client area's height in twips, whatever the desktop's frame adds around it.
     void setClientHeight(double twips);
 
-
     // Runs the load hook once, guarded; instance<T>() calls it when it creates the window.
     void load();
 

@@ -54,12 +54,7 @@ void blitBitmap(gdi::HDC hdc, int x, int y, gdi::HBITMAP bitmap, int width, int 
 
 struct Picture::Data {
     Data(int16_t t, uint32_t h, gdi::HPALETTE p, bool o, int w, int hh)
-        : type(t)
-        , handle(h)
-        , palette(p)
-        , own(o)
-        , width(w)
-        , height(hh)
+        : type(t), handle(h), palette(p), own(o), width(w), height(hh)
     {
     }
     ~Data()

@@ -9,7 +9,7 @@ class Screen {
 public:
     static double TwipsPerPixelX();
     static double TwipsPerPixelY();
-    static double Width();  // twips
+    static double Width(); // twips
     static double Height(); // twips
 
     // Whole pixels from twips, halves to even; held within the int range (NaN gives 0).

@@ -2,8 +2,7 @@
 
 namespace forms {
 
-Timer::Timer(QObject* parent, bool enabled, int interval)
-    : QObject(parent), enabled_(enabled), interval_(interval)
+Timer::Timer(QObject* parent, bool enabled, int interval) : QObject(parent), enabled_(enabled), interval_(interval)
 {
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Timer::Tick);

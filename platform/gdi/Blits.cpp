@@ -119,8 +119,9 @@ bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx
         return false;
     const int fromX = static_cast<int>(src->pixels.x), fromY = static_cast<int>(src->pixels.y);
     const raster::Rect visible = raster::clippedExtent(x, y, width, height, to->surface.bounds());
-    std::vector<uint32_t> sampled = raster::resample(
-        src->pixels.surface, {fromX, fromY, sourceWidth, sourceHeight, x, y, width, height}, visible, static_cast<raster::StretchMode>(to->dc->stretchMode));
+    std::vector<uint32_t> sampled =
+        raster::resample(src->pixels.surface, {fromX, fromY, sourceWidth, sourceHeight, x, y, width, height}, visible,
+                         static_cast<raster::StretchMode>(to->dc->stretchMode));
     if (sampled.empty())
         return true;
     const raster::BlitSource from{{sampled.data(), visible.width(), visible.height(), visible.width()}, 0, 0};

@@ -38,8 +38,9 @@ void ClientSurface::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     p.setClipRegion(drawn_ & event->region());
-    p.drawImage(0, 0, QImage(reinterpret_cast<const uchar*>(pixels_.data()), width_, height_, width_ * 4,
-                             QImage::Format_RGB32));
+    p.drawImage(
+        0, 0,
+        QImage(reinterpret_cast<const uchar*>(pixels_.data()), width_, height_, width_ * 4, QImage::Format_RGB32));
 }
 
 void ClientSurface::follow(const QSize& size)

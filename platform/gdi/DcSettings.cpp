@@ -107,9 +107,8 @@ bool isValid(const COLORADJUSTMENT& ca)
     const auto tweak = [&](int t) { return within(t, -100, 100); };
     return ca.caSize == sizeof(COLORADJUSTMENT) && (ca.caFlags & ~(CA_NEGATIVE | CA_LOG_FILTER)) == 0
            && ca.caIlluminantIndex <= ILLUMINANT_MAX_INDEX && gamma(ca.caRedGamma) && gamma(ca.caGreenGamma)
-           && gamma(ca.caBlueGamma) && within(ca.caReferenceBlack, 0, 4000)
-           && within(ca.caReferenceWhite, 6000, 10000) && tweak(ca.caContrast) && tweak(ca.caBrightness)
-           && tweak(ca.caColorfulness) && tweak(ca.caRedGreenTint);
+           && gamma(ca.caBlueGamma) && within(ca.caReferenceBlack, 0, 4000) && within(ca.caReferenceWhite, 6000, 10000)
+           && tweak(ca.caContrast) && tweak(ca.caBrightness) && tweak(ca.caColorfulness) && tweak(ca.caRedGreenTint);
 }
 } // namespace
 

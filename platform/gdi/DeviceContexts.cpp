@@ -26,8 +26,7 @@ std::optional<raster::Surface> targetOf(const DeviceContext& dc)
         if (Window* w = handles().find<Window>(dc.window); w && w->surface)
             return w->surface->pixels();
         return std::nullopt;
-    case DeviceContext::Type::Screen:
-        break;
+    case DeviceContext::Type::Screen: break;
     }
     return std::nullopt;
 }
@@ -52,7 +51,8 @@ raster::Pattern patternOf(const DeviceContext& dc)
     if (r.lbStyle == BS_HATCHED) {
         const std::optional<uint32_t> gap =
             dc.bkMode == OPAQUE ? std::optional(raster::pixelFromColour(dc.bkColor)) : std::nullopt;
-        if (auto hatch = raster::hatchPattern(static_cast<raster::Hatch>(r.lbHatch), colour, gap, dc.brushOrigin.x, dc.brushOrigin.y))
+        if (auto hatch = raster::hatchPattern(static_cast<raster::Hatch>(r.lbHatch), colour, gap, dc.brushOrigin.x,
+                                              dc.brushOrigin.y))
             return *hatch;
     }
     return raster::hollowPattern();

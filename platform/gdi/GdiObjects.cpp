@@ -44,11 +44,11 @@ bool isKnownPenStyle(uint32_t style)
 // The twenty static colours every palette device reserves: ten at each end of its palette.
 std::vector<PALETTEENTRY> defaultPaletteEntries()
 {
-    constexpr uint8_t colours[20][3] = {
-        {0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},   {0, 0, 128},
-        {128, 0, 128},   {0, 128, 128},   {192, 192, 192}, {192, 220, 192}, {166, 202, 240},
-        {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},     {0, 255, 0},
-        {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
+    constexpr uint8_t colours[20][3] = {{0, 0, 0},       {128, 0, 0},     {0, 128, 0},     {128, 128, 0},
+                                        {0, 0, 128},     {128, 0, 128},   {0, 128, 128},   {192, 192, 192},
+                                        {192, 220, 192}, {166, 202, 240}, {255, 251, 240}, {160, 160, 164},
+                                        {128, 128, 128}, {255, 0, 0},     {0, 255, 0},     {255, 255, 0},
+                                        {0, 0, 255},     {255, 0, 255},   {0, 255, 255},   {255, 255, 255}};
     std::vector<PALETTEENTRY> entries;
     for (const auto& c : colours)
         entries.push_back({c[0], c[1], c[2], 0});
@@ -170,7 +170,8 @@ int GetObjectA(HGDIOBJ object, int size, void* record)
     case Kind::Brush: return copyRecord(static_cast<Brush*>(o)->record, size, record);
     case Kind::Pen: return copyRecord(static_cast<Pen*>(o)->record, size, record);
     case Kind::Font: return copyRecord(static_cast<Font*>(o)->record, size, record);
-    case Kind::Palette: return copyRecord(static_cast<uint16_t>(static_cast<Palette*>(o)->entries.size()), size, record);
+    case Kind::Palette:
+        return copyRecord(static_cast<uint16_t>(static_cast<Palette*>(o)->entries.size()), size, record);
     case Kind::DC:
     case Kind::Window:
     case Kind::Icon:

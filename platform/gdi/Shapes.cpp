@@ -31,11 +31,7 @@ int64_t reachOf(const DeviceContext& dc)
 // bottom) edge; a pixel stays when its centre lies within the ellipse.
 class Corner {
 public:
-    Corner(int64_t width, int64_t height)
-        : w_(width)
-        , h_(height)
-    {
-    }
+    Corner(int64_t width, int64_t height) : w_(width), h_(height) {}
 
     int64_t indent(int64_t j) const
     {

@@ -28,8 +28,8 @@ bool outerRect(xcb_connection_t* connection, uint32_t window, int32_t& left, int
 // Reads a rectangle of a window or pixmap as Format_RGB32 pixels into rows of `stride` pixels. The
 // rectangle must lie within the drawable (a window must be viewable); false when it cannot be read
 // or its pixels are not 32-bit true colour.
-bool readPixels(xcb_connection_t* connection, uint32_t drawable, int x, int y, int width, int height,
-                uint32_t* into, int stride);
+bool readPixels(xcb_connection_t* connection, uint32_t drawable, int x, int y, int width, int height, uint32_t* into,
+                int stride);
 // A pixmap's or window's size; false when it is gone.
 bool drawableSize(xcb_connection_t* connection, uint32_t drawable, int& width, int& height);
 // The pixmap a desktop published as the root window's wallpaper (_XROOTPMAP_ID), 0 when none.

@@ -1,6 +1,5 @@
 #include "platform/raster/Pattern.h"
 
-
 namespace raster {
 
 namespace {
@@ -38,8 +37,7 @@ Pattern hollowPattern()
     return p;
 }
 
-std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<uint32_t> gap, int originX,
-                                    int originY)
+std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<uint32_t> gap, int originX, int originY)
 {
     Pattern p;
     p.kind = Pattern::Kind::Tiled;

@@ -29,7 +29,6 @@ Pattern solidPattern(uint32_t pixel);
 Pattern hollowPattern();
 // A hatch drawn in `line`; the gaps show `gap` (an opaque background) or nothing (transparent).
 // An unknown hatch style gives no pattern.
-std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<uint32_t> gap, int originX,
-                                    int originY);
+std::optional<Pattern> hatchPattern(Hatch style, uint32_t line, std::optional<uint32_t> gap, int originX, int originY);
 
 } // namespace raster

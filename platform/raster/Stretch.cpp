@@ -102,7 +102,8 @@ uint32_t sampleBox(const Surface& src, const Axis& ax, const Axis& ay, int x, in
 std::vector<uint32_t> resample(const Surface& src, const StretchMap& map, const Rect& visible, StretchMode mode)
 {
     std::vector<uint32_t> out;
-    if (visible.empty() || src.width <= 0 || src.height <= 0 || map.sw == 0 || map.sh == 0 || map.dw == 0 || map.dh == 0)
+    if (visible.empty() || src.width <= 0 || src.height <= 0 || map.sw == 0 || map.sh == 0 || map.dw == 0
+        || map.dh == 0)
         return out;
     const Axis ax = axis(map.sx, map.sw, map.dx, map.dw, src.width);
     const Axis ay = axis(map.sy, map.sh, map.dy, map.dh, src.height);

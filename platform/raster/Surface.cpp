@@ -11,7 +11,9 @@ Rect Rect::intersected(const Rect& o) const
 
 Rect clipped(int64_t left, int64_t top, int64_t right, int64_t bottom, const Rect& bound)
 {
-    const auto within = [](int64_t v, int low, int high) { return static_cast<int>(std::clamp<int64_t>(v, low, high)); };
+    const auto within = [](int64_t v, int low, int high) {
+        return static_cast<int>(std::clamp<int64_t>(v, low, high));
+    };
     return {within(left, bound.left, bound.right), within(top, bound.top, bound.bottom),
             within(right, bound.left, bound.right), within(bottom, bound.top, bound.bottom)};
 }

@@ -43,7 +43,14 @@ Rect clippedExtent(int x, int y, int w, int h, const Rect& bound);
 
 // How a brush's hatch crosses its 8 x 8 cell. The values are the platform's hatch style numbers,
 // so the device-context layer passes a style through unchanged.
-enum class Hatch : uint32_t { Horizontal = 0, Vertical = 1, FallingDiagonal = 2, RisingDiagonal = 3, Cross = 4, DiagonalCross = 5 };
+enum class Hatch : uint32_t {
+    Horizontal = 0,
+    Vertical = 1,
+    FallingDiagonal = 2,
+    RisingDiagonal = 3,
+    Cross = 4,
+    DiagonalCross = 5
+};
 
 // How a stretch combines the source pixels that fall on one destination pixel; the values are the
 // platform's stretch mode numbers.

@@ -15,17 +15,14 @@ template <class T>
 class Array {
 public:
     // Elements lower to upper, each T's default value.
-    Array(int32_t lower, int32_t upper)
-        : lower_(lower)
+    Array(int32_t lower, int32_t upper) : lower_(lower)
     {
         if (upper < lower)
             raiseSubscriptOutOfRange();
         elements_.resize(static_cast<size_t>(int64_t(upper) - lower + 1));
     }
     // The values, numbered from `lower`.
-    Array(int32_t lower, std::initializer_list<T> values)
-        : lower_(lower)
-        , elements_(values)
+    Array(int32_t lower, std::initializer_list<T> values) : lower_(lower), elements_(values)
     {
         if (elements_.empty() || int64_t(lower) + int64_t(elements_.size()) - 1 > INT32_MAX)
             raiseSubscriptOutOfRange();

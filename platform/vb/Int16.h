@@ -17,21 +17,27 @@ namespace vb {
 // truth values are not numbers here, and a fractional value must go through CInt, which rounds
 // it the runtime's way first.
 template <class T>
-concept WholeNumber = std::integral<T> && !std::same_as<T, bool> && !std::same_as<T, char> &&
-                      !std::same_as<T, wchar_t> && !std::same_as<T, char8_t> && !std::same_as<T, char16_t> &&
-                      !std::same_as<T, char32_t>;
+concept WholeNumber =
+    std::integral<T> && !std::same_as<
+        T,
+        bool> && !std::same_as<T, char> && !std::same_as<T, wchar_t> && !std::same_as<T, char8_t> && !std::same_as<T, char16_t> && !std::same_as<T, char32_t>;
 
 class Int16 {
 public:
     constexpr Int16() = default;
     template <WholeNumber T>
-    constexpr Int16(T v) : v_(checked(v)) {}
+    constexpr Int16(T v) : v_(checked(v))
+    {
+    }
     template <std::floating_point T>
     Int16(T) = delete;
 
     // The same checked conversion, spelled out where a wider result is brought back to 16 bits.
     template <WholeNumber T>
-    static constexpr Int16 from(T v) { return Int16(v); }
+    static constexpr Int16 from(T v)
+    {
+        return Int16(v);
+    }
 
     constexpr int16_t value() const { return v_; }
     constexpr explicit operator int() const { return v_; }

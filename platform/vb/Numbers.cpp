@@ -33,7 +33,7 @@ double radixNumber(const QString& s, qsizetype pos)
     long long v = 0;
     for (qsizetype i = pos + 1; i < s.size(); ++i) {
         const int d = s[i].isDigit() ? s[i].digitValue()
-                    : (base == 16 && s[i].toUpper() >= u'A' && s[i].toUpper() <= u'F')
+                      : (base == 16 && s[i].toUpper() >= u'A' && s[i].toUpper() <= u'F')
                           ? s[i].toUpper().unicode() - u'A' + 10
                           : -1;
         if (d < 0 || d >= base)
@@ -123,7 +123,7 @@ QString CStr(double value)
                 mantissa.chop(1);
         }
         out = mantissa + u'E' + (exponent < 0 ? u'-' : u'+')
-            + QString::number(std::abs(exponent)).rightJustified(2, u'0');
+              + QString::number(std::abs(exponent)).rightJustified(2, u'0');
     } else {
         // In this range 'g' with 15 digits always picks the fixed form.
         out = QString::number(value, 'g', 15);

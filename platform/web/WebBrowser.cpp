@@ -67,9 +67,6 @@ void WebBrowser::setHeight(float twips)
     applySize();
 }
 
-void WebBrowser::applySize()
-{
-    resize(forms::Screen::toPixelsX(width_), forms::Screen::toPixelsY(height_));
-}
+void WebBrowser::applySize() { resize(forms::Screen::toPixelsX(width_), forms::Screen::toPixelsY(height_)); }
 
 } // namespace controls

@@ -55,16 +55,15 @@ bool isInteractive(QAccessible::Role role)
     case QAccessible::PageTab:
     case QAccessible::RadioButton:
     case QAccessible::Slider:
-    case QAccessible::SpinBox:
-        return true;
-    default:
-        return false;
+    case QAccessible::SpinBox: return true;
+    default: return false;
     }
 }
 
 QString describe(QAccessibleInterface* a)
 {
-    return QStringLiteral("%1 (role %2)").arg(a->object() ? a->object()->objectName() : QStringLiteral("?"))
+    return QStringLiteral("%1 (role %2)")
+        .arg(a->object() ? a->object()->objectName() : QStringLiteral("?"))
         .arg(int(a->role()));
 }
 
@@ -88,7 +87,7 @@ void walk(QAccessibleInterface* node, QStringList& faults)
         // The pointing hand says "click me": what shows it must say so to a screen reader too.
         auto* widget = qobject_cast<QWidget*>(child->object());
         const bool pointsToClick = widget && widget->isEnabled() && widget->testAttribute(Qt::WA_SetCursor)
-            && widget->cursor().shape() == Qt::PointingHandCursor;
+                                   && widget->cursor().shape() == Qt::PointingHandCursor;
         if (pointsToClick
             && (!isInteractive(role) || !child->actionInterface()
                 || !child->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction())))
@@ -105,7 +104,7 @@ struct Stage {
     QWidget* window;
     QWidget* control;
     QAccessible::Role role;
-    QString name;                  // the caption the user reads there
+    QString name; // the caption the user reads there
     std::function<bool()> clicked; // what the click did
 };
 

@@ -54,10 +54,10 @@ private:
             if (line.toLower().startsWith("host:"))
                 host = QString::fromLatin1(line.mid(5).trimmed());
         requests << host + u' ' + QString::fromLatin1(lines.value(0).trimmed());
-        const QByteArray body = "<html><body style='margin:0;background:" + kPageColour.name().toLatin1() +
-                                "'><h1>Zenvortali</h1></body></html>";
-        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: " +
-                 QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        const QByteArray body = "<html><body style='margin:0;background:" + kPageColour.name().toLatin1()
+                                + "'><h1>Zenvortali</h1></body></html>";
+        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\nContent-Length: "
+                 + QByteArray::number(body.size()) + "\r\n\r\n" + body);
         s->disconnectFromHost();
     }
 };
@@ -73,15 +73,16 @@ QString run(const QString& program, const QStringList& arguments)
 // The first visible window whose title matches the pattern (xdotool's), or empty.
 QString findWindow(const QString& titlePattern)
 {
-    return run(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                           QStringLiteral("--name"), titlePattern})
+    return run(QStringLiteral("xdotool"),
+               {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), titlePattern})
         .section(u'\n', 0, 0);
 }
 
 QRect geometryOf(const QString& window)
 {
     QMap<QString, int> values;
-    const QString shell = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
+    const QString shell =
+        run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window});
     for (const QString& line : shell.split(u'\n'))
         values[line.section(u'=', 0, 0)] = line.section(u'=', 1).toInt();
     return {values[QStringLiteral("X")], values[QStringLiteral("Y")], values[QStringLiteral("WIDTH")],
@@ -115,10 +116,11 @@ private slots:
         QProcess openssl;
         openssl.setStandardErrorFile(QProcess::nullDevice());
         openssl.start(QStringLiteral("openssl"),
-                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
-                       QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
-                       QStringLiteral("/CN=localhost"), QStringLiteral("-keyout"), dir.filePath(QStringLiteral("key.pem")),
-                       QStringLiteral("-out"), dir.filePath(QStringLiteral("cert.pem"))});
+                      {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"),
+                       QStringLiteral("rsa:2048"), QStringLiteral("-nodes"), QStringLiteral("-days"),
+                       QStringLiteral("2"), QStringLiteral("-subj"), QStringLiteral("/CN=localhost"),
+                       QStringLiteral("-keyout"), dir.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"),
+                       dir.filePath(QStringLiteral("cert.pem"))});
         QVERIFY(openssl.waitForFinished(kTimeout));
         QCOMPARE(openssl.exitCode(), 0);
         PageServer server(dir.filePath(QStringLiteral("cert.pem")), dir.filePath(QStringLiteral("key.pem")));
@@ -140,17 +142,17 @@ private slots:
         });
 
         QString main;
-        QTRY_VERIFY_WITH_TIMEOUT(!(main = findWindow(QStringLiteral("^ \\{\\{ Zenvortali Versiyon 2.0 \\}\\}$"))).isEmpty(),
-                                 kTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(main = findWindow(QStringLiteral("^ \\{\\{ Zenvortali Versiyon 2.0 \\}\\}$"))).isEmpty(), kTimeout);
         // Up and waiting for the user, and nothing of the web engine or the OpenGL driver is loaded.
         QVERIFY(!mapsLibrary(program.processId(), "libQt6WebEngineCore"));
         QVERIFY(!mapsLibrary(program.processId(), "_dri.so"));
 
         // The browser button where the main window's design puts it, at this display's resolution.
         const QPoint button = ana().lvButtons_H5->geometry().center();
-        run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), main,
-                                        QString::number(button.x()), QString::number(button.y()),
-                                        QStringLiteral("click"), QStringLiteral("1")});
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--window"), main, QString::number(button.x()),
+             QString::number(button.y()), QStringLiteral("click"), QStringLiteral("1")});
 
         QString browserWindow;
         QTRY_VERIFY_WITH_TIMEOUT(!(browserWindow = findWindow(QStringLiteral("Web Browser$"))).isEmpty(), kTimeout);
@@ -159,8 +161,10 @@ private slots:
         // The page on the screen: most of the browser control is the page's colour.
         const QRect area = geometryOf(browserWindow);
         QTRY_VERIFY_WITH_TIMEOUT(
-            pixelsOf(QApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage(),
-                     kPageColour) > area.width() * area.height() / 3,
+            pixelsOf(
+                QApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage(),
+                kPageColour)
+                > area.width() * area.height() / 3,
             kTimeout);
 
         // The engine came in as the web engine expects to: no complaint about how it was started.

@@ -210,8 +210,8 @@ private slots:
         const QString byName = QStringLiteral("SELECT * FROM kayitlar WHERE arac = ?");
         const QString all = QStringLiteral("SELECT * FROM kayitlar");
         QTest::newRow("held by another program") << all << QVariantList{} << true << vb::err::DatabaseInUse;
-        QTest::newRow("a parameter too many") << byName << QVariantList{QStringLiteral("a"), QStringLiteral("b")}
-                                              << false << vb::err::InvalidArgument;
+        QTest::newRow("a parameter too many")
+            << byName << QVariantList{QStringLiteral("a"), QStringLiteral("b")} << false << vb::err::InvalidArgument;
         QTest::newRow("a parameter too few") << byName << QVariantList{} << false << vb::err::TooFewParameters;
         QTest::newRow("syntax") << QStringLiteral("SELEC * FROM kayitlar") << QVariantList{} << false
                                 << vb::err::QuerySyntaxError;
@@ -275,7 +275,7 @@ private slots:
         db.exec(QStringLiteral("PRAGMA journal_mode=%1").arg(journal));
         QVERIFY(QFile::setPermissions(db.path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
         const QFile::Permissions readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-                                                | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+                                                  | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
         QVERIFY(QFile::setPermissions(db.folder(), readOnlyFolder));
         const QStringList before = QDir(db.folder()).entryList(QDir::Files);
 
@@ -309,7 +309,8 @@ private slots:
         data::DatabaseLocator::setSearchFolders({second.path(), first.folder()});
         QCOMPARE(*data::DatabaseLocator::locate(QStringLiteral("arac2.db")), first.path());
         QFile::copy(first.path(), second.filePath(QStringLiteral("arac2.db")));
-        QCOMPARE(*data::DatabaseLocator::locate(QStringLiteral("arac2.db")), second.filePath(QStringLiteral("arac2.db")));
+        QCOMPARE(*data::DatabaseLocator::locate(QStringLiteral("arac2.db")),
+                 second.filePath(QStringLiteral("arac2.db")));
         QVERIFY(!data::DatabaseLocator::locate(QStringLiteral("yok.db")));
 
         // The real order: working directory, then the executable's folder.
@@ -324,8 +325,8 @@ private slots:
         QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/zenvortali")));
         const QString installed = prefix.filePath(QStringLiteral("share/zenvortali/arac2.db"));
         QVERIFY(QFile::copy(first.path(), installed));
-        data::DatabaseLocator::setSearchFolders(
-            data::DatabaseLocator::searchFolders(second.path() + QStringLiteral("/elsewhere"), prefix.filePath(QStringLiteral("bin"))));
+        data::DatabaseLocator::setSearchFolders(data::DatabaseLocator::searchFolders(
+            second.path() + QStringLiteral("/elsewhere"), prefix.filePath(QStringLiteral("bin"))));
         QCOMPARE(*data::DatabaseLocator::locate(QStringLiteral("arac2.db")), installed);
         data::DatabaseLocator::setSearchFolders({});
     }

@@ -25,7 +25,6 @@ int main(int argc, char* argv[])
     }
     std::fflush(stdout);
     char c = 0;
-    while (::read(STDIN_FILENO, &c, 1) > 0) {
-    }
+    while (::read(STDIN_FILENO, &c, 1) > 0) {}
     return 0;
 }

@@ -112,8 +112,7 @@ private slots:
         box.setCentered(true);
         box.setText(QStringLiteral("Honda Civic Type R"));
         QCOMPARE(box.text(), QStringLiteral("Honda Civic Type R"));
-        QCOMPARE(box.document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
-                 Qt::AlignHCenter);
+        QCOMPARE(box.document()->firstBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     }
 };
 

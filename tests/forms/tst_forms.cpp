@@ -147,7 +147,10 @@ private slots:
     {
         testing::Sandbox sandbox;
         bool after = false;
-        forms::runHandler([] { vb::Int16 x(32767); ++x; });
+        forms::runHandler([] {
+            vb::Int16 x(32767);
+            ++x;
+        });
         forms::runHandler([&] { after = true; });
         QCOMPARE(sandbox.boxes().size(), 1);
         QCOMPARE(sandbox.boxes()[0].prompt, QStringLiteral("Run-time error '6':\n\nOverflow"));
@@ -174,12 +177,18 @@ private slots:
     {
         QTest::addColumn<QString>("design");
         QTest::addColumn<QString>("installed");
-        QTest::newRow("Georgia") << "Georgia" << "Liberation Serif";
-        QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
-        QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
-        QTest::newRow("Arial") << "Arial" << "Liberation Sans";
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
-        QTest::newRow("Comic Sans MS") << "Comic Sans MS" << "Comic Neue";
+        QTest::newRow("Georgia") << "Georgia"
+                                 << "Liberation Serif";
+        QTest::newRow("Times New Roman") << "Times New Roman"
+                                         << "Liberation Serif";
+        QTest::newRow("Verdana") << "Verdana"
+                                 << "DejaVu Sans";
+        QTest::newRow("Arial") << "Arial"
+                               << "Liberation Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif"
+                                       << "Liberation Sans";
+        QTest::newRow("Comic Sans MS") << "Comic Sans MS"
+                                       << "Comic Neue";
     }
     void fontAliases()
     {

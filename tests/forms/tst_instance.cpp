@@ -54,8 +54,7 @@ public:
     // The next line the start wrote: "owner", "refused", or what it printed on the way.
     QString line()
     {
-        while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {
-        }
+        while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {}
         if (!process_.canReadLine())
             return QStringLiteral("no answer; stderr: ") + QString::fromLocal8Bit(process_.readAllStandardError());
         return QString::fromLatin1(process_.readLine()).trimmed();
@@ -154,8 +153,8 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.path(), QFile::permissions(dir.path()) | QFile::ExeOther));
         const QString readOnly = dir.filePath(QStringLiteral("read-only"));
         QVERIFY(QDir().mkdir(readOnly));
-        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
-                                                    | QFile::ExeOther));
+        QVERIFY(
+            QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
         const QString file = plainFile(dir);
         const auto place = [&](QString text) {
             return text.replace(QStringLiteral("<file>"), file)

@@ -64,8 +64,8 @@ void dropBoard(const Board& b)
 // Coordinates and extents: mostly near the bitmaps, often at or next to the int limits.
 int number(FuzzedDataProvider& in)
 {
-    static constexpr std::array kEdges{INT_MIN, INT_MIN + 1, INT_MIN + 100, -1000000, -1, 0, 1, 1000000,
-                                       INT_MAX - 100, INT_MAX - 1, INT_MAX};
+    static constexpr std::array kEdges{INT_MIN, INT_MIN + 1, INT_MIN + 100, -1000000,    -1,     0,
+                                       1,       1000000,     INT_MAX - 100, INT_MAX - 1, INT_MAX};
     switch (in.ConsumeIntegralInRange(0, 3)) {
     case 0: return kEdges[in.ConsumeIntegralInRange<size_t>(0, kEdges.size() - 1)];
     case 1: return in.ConsumeIntegral<int>();
@@ -75,7 +75,7 @@ int number(FuzzedDataProvider& in)
 
 uint32_t rop(FuzzedDataProvider& in)
 {
-    static constexpr std::array kNamed{gdi::SRCCOPY, gdi::SRCAND, gdi::SRCINVERT, gdi::PATCOPY, gdi::PATINVERT,
+    static constexpr std::array kNamed{gdi::SRCCOPY,   gdi::SRCAND,    gdi::SRCINVERT, gdi::PATCOPY,   gdi::PATINVERT,
                                        gdi::BLACKNESS, gdi::WHITENESS, gdi::DSTINVERT, gdi::MERGEPAINT};
     if (in.ConsumeBool())
         return kNamed[in.ConsumeIntegralInRange<size_t>(0, kNamed.size() - 1)];
@@ -154,8 +154,8 @@ QRect call(FuzzedDataProvider& in, const std::array<Board, kBoards + 1>& boards,
         return {};
     }
     case 7: {
-        const gdi::LOGPEN record{in.ConsumeIntegral<uint32_t>() & 0x000FFF0F, {number(in), 0},
-                                 in.ConsumeIntegral<uint32_t>()};
+        const gdi::LOGPEN record{
+            in.ConsumeIntegral<uint32_t>() & 0x000FFF0F, {number(in), 0}, in.ConsumeIntegral<uint32_t>()};
         selectFresh(b, gdi::CreatePenIndirect(&record));
         return {};
     }

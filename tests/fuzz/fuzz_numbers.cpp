@@ -98,14 +98,19 @@ void checkInt16(int64_t wide, int16_t a, int16_t b)
         const std::optional<vb::Int16> got = raising(vb::err::Overflow, op);
         require(got.has_value() == fits(exact) && (!got || got->value() == exact), what, exact);
     };
-    check(int64_t(a) + b, [&] { return x + y; }, "Int16 +");
-    check(int64_t(a) - b, [&] { return x - y; }, "Int16 -");
-    check(int64_t(a) * b, [&] { return x * y; }, "Int16 *");
-    check(-int64_t(a), [&] { return -x; }, "Int16 negation");
+    check(
+        int64_t(a) + b, [&] { return x + y; }, "Int16 +");
+    check(
+        int64_t(a) - b, [&] { return x - y; }, "Int16 -");
+    check(
+        int64_t(a) * b, [&] { return x * y; }, "Int16 *");
+    check(
+        -int64_t(a), [&] { return -x; }, "Int16 negation");
     if (b == 0)
         require(!raising(vb::err::DivisionByZero, [&] { return x / y; }), "Int16 division by zero gave a value");
     else
-        check(int64_t(a) / b, [&] { return x / y; }, "Int16 /");
+        check(
+            int64_t(a) / b, [&] { return x / y; }, "Int16 /");
 }
 
 } // namespace

@@ -9,8 +9,8 @@
 #include <cmath>
 #include <cstring>
 
-using testing::Canvas;
 using testing::blended;
+using testing::Canvas;
 using testing::rowsOf;
 using testing::Selected;
 
@@ -34,32 +34,32 @@ void TestGdiBlend::alphaBlend_data()
     QTest::addColumn<bool>("result");
     QTest::addColumn<QRect>("written"); // on the 6 x 4 destination; (0, 0) of it takes source (sx, sy)
     const uint32_t half = gdi::blendFunction(100);
-    QTest::newRow("alpha from the third byte") << QList<int>{1, 1, 3, 2, 2, 1, 3, 2} << half << false << true
-                                               << QRect(1, 1, 3, 2);
+    QTest::newRow("alpha from the third byte")
+        << QList<int>{1, 1, 3, 2, 2, 1, 3, 2} << half << false << true << QRect(1, 1, 3, 2);
     QTest::newRow("clipped at the right and bottom")
         << QList<int>{4, 2, 3, 3, 0, 0, 3, 3} << gdi::blendFunction(255) << false << true << QRect(4, 2, 2, 2);
     QTest::newRow("clipped at the left") << QList<int>{-2, 0, 4, 1, 1, 0, 4, 1} << half << false << true
                                          << QRect(-2, 0, 4, 1);
     QTest::newRow("near the end of the int range nothing wraps")
         << QList<int>{INT_MAX - 1, 0, 3, 1, 0, 0, 3, 1} << half << false << true << QRect();
-    QTest::newRow("alpha 0 leaves the destination") << QList<int>{0, 0, 6, 4, 0, 0, 6, 4} << gdi::blendFunction(0)
-                                                    << false << true << QRect();
+    QTest::newRow("alpha 0 leaves the destination")
+        << QList<int>{0, 0, 6, 4, 0, 0, 6, 4} << gdi::blendFunction(0) << false << true << QRect();
     QTest::newRow("same bitmap, apart") << QList<int>{0, 0, 2, 2, 3, 2, 2, 2} << half << true << true
                                         << QRect(0, 0, 2, 2);
     const QList<int> whole{0, 0, 6, 4, 0, 0, 6, 4};
-    QTest::newRow("refused: same bitmap, overlapping") << QList<int>{0, 0, 3, 3, 1, 1, 3, 3} << half << true << false
-                                                       << QRect();
-    QTest::newRow("refused: source beyond its bitmap") << QList<int>{0, 0, 3, 1, 4, 0, 3, 1} << half << false
-                                                       << false << QRect();
-    QTest::newRow("refused: source before its bitmap") << QList<int>{0, 0, 3, 1, -1, 0, 3, 1} << half << false
-                                                       << false << QRect();
+    QTest::newRow("refused: same bitmap, overlapping")
+        << QList<int>{0, 0, 3, 3, 1, 1, 3, 3} << half << true << false << QRect();
+    QTest::newRow("refused: source beyond its bitmap")
+        << QList<int>{0, 0, 3, 1, 4, 0, 3, 1} << half << false << false << QRect();
+    QTest::newRow("refused: source before its bitmap")
+        << QList<int>{0, 0, 3, 1, -1, 0, 3, 1} << half << false << false << QRect();
     QTest::newRow("refused: source end past the int range")
         << QList<int>{0, 0, 3, 1, INT_MAX - 1, 0, 3, 1} << half << false << false << QRect();
     QTest::newRow("refused: scaled") << QList<int>{0, 0, 4, 4, 0, 0, 2, 2} << half << false << false << QRect();
-    QTest::newRow("refused: negative size") << QList<int>{3, 3, -2, -2, 3, 3, -2, -2} << half << false << false
-                                            << QRect();
-    QTest::newRow("refused: per-pixel alpha") << whole << gdi::blendFunction(100, gdi::AC_SRC_ALPHA) << false
-                                              << false << QRect();
+    QTest::newRow("refused: negative size")
+        << QList<int>{3, 3, -2, -2, 3, 3, -2, -2} << half << false << false << QRect();
+    QTest::newRow("refused: per-pixel alpha")
+        << whole << gdi::blendFunction(100, gdi::AC_SRC_ALPHA) << false << false << QRect();
     QTest::newRow("refused: flags") << whole << (half | 0x100) << false << false << QRect();
     QTest::newRow("refused: another operation") << whole << (half | 1) << false << false << QRect();
 }
@@ -84,8 +84,8 @@ void TestGdiBlend::alphaBlend()
             before << dst.at(x, y);
             source << src.at(x, y);
         }
-    QCOMPARE(gdi::AlphaBlend(dst.dc(), rect[0], rect[1], rect[2], rect[3], src.dc(), rect[4], rect[5], rect[6],
-                             rect[7], blend),
+    QCOMPARE(gdi::AlphaBlend(dst.dc(), rect[0], rect[1], rect[2], rect[3], src.dc(), rect[4], rect[5], rect[6], rect[7],
+                             blend),
              result);
     const int alpha = blend >> 16 & 0xFF;
     for (int y = 0; y < 4; ++y)
@@ -170,8 +170,8 @@ void TestGdiBlend::textExtent()
     QVERIFY(gdi::GetTextExtentPoint32A(canvas.dc(), text.constData(), static_cast<int>(text.size()), &size));
     gdi::SetTextColor(canvas.dc(), 0xFFFFFF);
     gdi::RECT rect{0, 0, 300, 80};
-    const int lineHeight = gdi::DrawTextA(canvas.dc(), text.constData(), static_cast<int>(text.size()), &rect,
-                                          gdi::DT_NOPREFIX);
+    const int lineHeight =
+        gdi::DrawTextA(canvas.dc(), text.constData(), static_cast<int>(text.size()), &rect, gdi::DT_NOPREFIX);
     QCOMPARE(size.cy, lineHeight);
     const QRect ink = testing::inkBounds(gdi::snapshot(canvas.dc()), qRgb(0, 0, 0));
     if (text.isEmpty())

@@ -176,8 +176,8 @@ void TestGdiBlits::copiesAreClippedToBothSurfaces()
     Canvas target(6, 6, 0xFFFFFF), source(4, 4, 0x000000);
     // The source has three columns and rows from (1, 1) on; they land at (3, 3) to (5, 5).
     QVERIFY(gdi::BitBlt(target.dc(), 3, 3, 6, 6, source.dc(), 1, 1, gdi::SRCCOPY));
-    const QImage expected = picture({"......", "......", "......", "...###", "...###", "...###"}, qRgb(0, 0, 0),
-                                    qRgb(255, 255, 255));
+    const QImage expected =
+        picture({"......", "......", "......", "...###", "...###", "...###"}, qRgb(0, 0, 0), qRgb(255, 255, 255));
     QCOMPARE(gdi::snapshot(target.dc()), expected);
     // Entirely outside either surface: nothing changes, and that is no failure.
     QVERIFY(gdi::BitBlt(target.dc(), 0, 0, 2, 2, source.dc(), 10, 10, gdi::SRCCOPY));
@@ -217,17 +217,15 @@ void TestGdiBlits::hatchedBrushes_data()
                                 << QStringList{blank, blank, blank, "########", blank, blank, blank, blank};
     QTest::newRow("vertical") << gdi::HS_VERTICAL << QStringList(8, QStringLiteral("...#...."));
     QTest::newRow("falling diagonal") << gdi::HS_FDIAGONAL
-                                      << QStringList{"#.......", ".#......", "..#.....", "...#....", "....#...",
-                                                     ".....#..", "......#.", ".......#"};
+                                      << QStringList{"#.......", ".#......", "..#.....", "...#....",
+                                                     "....#...", ".....#..", "......#.", ".......#"};
     QTest::newRow("rising diagonal") << gdi::HS_BDIAGONAL
-                                     << QStringList{".......#", "......#.", ".....#..", "....#...", "...#....",
-                                                    "..#.....", ".#......", "#......."};
-    QTest::newRow("cross") << gdi::HS_CROSS
-                           << QStringList{"...#....", "...#....", "...#....", "########", "...#....", "...#....",
-                                          "...#....", "...#...."};
-    QTest::newRow("diagonal cross") << gdi::HS_DIAGCROSS
-                                    << QStringList{"#......#", ".#....#.", "..#..#..", "...##...", "...##...",
-                                                   "..#..#..", ".#....#.", "#......#"};
+                                     << QStringList{".......#", "......#.", ".....#..", "....#...",
+                                                    "...#....", "..#.....", ".#......", "#......."};
+    QTest::newRow("cross") << gdi::HS_CROSS << QStringList{"...#....", "...#....", "...#....", "########",
+                                                           "...#....", "...#....", "...#....", "...#...."};
+    QTest::newRow("diagonal cross") << gdi::HS_DIAGCROSS << QStringList{"#......#", ".#....#.", "..#..#..", "...##...",
+                                                                        "...##...", "..#..#..", ".#....#.", "#......#"};
 }
 
 // The lines are drawn in the brush colour; the gaps take the background colour on an opaque
@@ -329,15 +327,15 @@ void TestGdiBlits::extremeArgumentsStayOnTheBitmap_data()
     const int far = INT_MAX - 100;
     QTest::newRow("patblt right of the bitmap") << Call::PatBlt << QList{far, 0, 1000, 10} << 0 << QRect();
     QTest::newRow("patblt left, extent to INT_MIN") << Call::PatBlt << QList{-10, 0, INT_MIN, 5} << 0 << QRect();
-    QTest::newRow("patblt from inside, huge extents") << Call::PatBlt << QList{50, 50, INT_MAX, INT_MAX} << 0
-                                                      << QRect(50, 50, 50, 50);
-    QTest::newRow("patblt over everything") << Call::PatBlt << QList{far, far, INT_MIN, INT_MIN} << 0
-                                            << QRect(0, 0, 100, 100);
-    QTest::newRow("bitblt huge width from inside") << Call::BitBlt << QList{50, 0, INT_MAX, 10, 0, 0} << 0
-                                                   << QRect(50, 0, 50, 10);
+    QTest::newRow("patblt from inside, huge extents")
+        << Call::PatBlt << QList{50, 50, INT_MAX, INT_MAX} << 0 << QRect(50, 50, 50, 50);
+    QTest::newRow("patblt over everything")
+        << Call::PatBlt << QList{far, far, INT_MIN, INT_MIN} << 0 << QRect(0, 0, 100, 100);
+    QTest::newRow("bitblt huge width from inside")
+        << Call::BitBlt << QList{50, 0, INT_MAX, 10, 0, 0} << 0 << QRect(50, 0, 50, 10);
     QTest::newRow("bitblt source far right") << Call::BitBlt << QList{-100, 0, 150, 10, far, 0} << 0 << QRect();
-    QTest::newRow("bitblt source at INT_MIN") << Call::BitBlt << QList{0, 0, INT_MAX, 10, INT_MIN, INT_MIN} << 0
-                                              << QRect();
+    QTest::newRow("bitblt source at INT_MIN")
+        << Call::BitBlt << QList{0, 0, INT_MAX, 10, INT_MIN, INT_MIN} << 0 << QRect();
     QTest::newRow("bitblt corners at opposite limits")
         << Call::BitBlt << QList{INT_MIN + 10, 0, INT_MAX, 10, 20, 0} << 0 << QRect();
     for (int mode : {gdi::BLACKONWHITE, gdi::WHITEONBLACK, gdi::COLORONCOLOR, gdi::HALFTONE}) {
@@ -361,10 +359,10 @@ void TestGdiBlits::extremeArgumentsStayOnTheBitmap_data()
         << Call::Polyline << QList{INT_MIN, 50, INT_MAX, 50} << 0 << QRect(0, 50, 100, 1);
     QTest::newRow("line far outside") << Call::Polyline << QList{INT_MIN, INT_MIN, INT_MAX, INT_MIN} << 0 << QRect();
     // A fifth number is the width of a geometric pen; either of these covers the bitmap.
-    QTest::newRow("pen of width INT_MIN") << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MIN} << 0
-                                          << QRect(0, 0, 100, 100);
-    QTest::newRow("pen of width INT_MAX") << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MAX} << 0
-                                          << QRect(0, 0, 100, 100);
+    QTest::newRow("pen of width INT_MIN")
+        << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MIN} << 0 << QRect(0, 0, 100, 100);
+    QTest::newRow("pen of width INT_MAX")
+        << Call::Polyline << QList{50, INT_MIN, 50, INT_MAX, INT_MAX} << 0 << QRect(0, 0, 100, 100);
 }
 
 // Corners near the int limits and extents that reach past them: every call clips in full
@@ -388,8 +386,8 @@ void TestGdiBlits::extremeArgumentsStayOnTheBitmap()
         break;
     case Call::StretchBlt:
         QVERIFY(gdi::SetStretchBltMode(target.dc(), mode) != 0);
-        QVERIFY(gdi::StretchBlt(target.dc(), a[0], a[1], a[2], a[3], source.dc(), a[4], a[5], a[6], a[7],
-                                gdi::SRCCOPY));
+        QVERIFY(
+            gdi::StretchBlt(target.dc(), a[0], a[1], a[2], a[3], source.dc(), a[4], a[5], a[6], a[7], gdi::SRCCOPY));
         break;
     case Call::SetPixel: QCOMPARE(gdi::SetPixel(target.dc(), a[0], a[1], 0), gdi::CLR_INVALID); break;
     case Call::DrawText: {
@@ -399,8 +397,8 @@ void TestGdiBlits::extremeArgumentsStayOnTheBitmap()
     }
     case Call::Polyline: {
         const gdi::LOGPEN wide{gdi::PS_GEOMETRIC, {a.value(4), 0}, 0};
-        const testing::Selected pen(target.dc(), a.size() > 4 ? gdi::CreatePenIndirect(&wide)
-                                                                : gdi::GetStockObject(gdi::BLACK_PEN));
+        const testing::Selected pen(target.dc(),
+                                    a.size() > 4 ? gdi::CreatePenIndirect(&wide) : gdi::GetStockObject(gdi::BLACK_PEN));
         const gdi::POINT points[] = {{a[0], a[1]}, {a[2], a[3]}};
         QVERIFY(gdi::Polyline(target.dc(), points, 2));
         break;
@@ -435,8 +433,8 @@ void TestGdiBlits::stretchReadsABoundedSpreadOfTheBox()
     const raster::Surface source{row.data(), side, side, 0};
     QElapsedTimer timer;
     timer.start();
-    const std::vector<uint32_t> out = raster::resample(source, {0, 0, side, side, 0, 0, 1, 1}, {0, 0, 1, 1},
-                                                       static_cast<raster::StretchMode>(mode));
+    const std::vector<uint32_t> out =
+        raster::resample(source, {0, 0, side, side, 0, 0, 1, 1}, {0, 0, 1, 1}, static_cast<raster::StretchMode>(mode));
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QStringLiteral("took %1 ms").arg(timer.elapsed())));
     QCOMPARE(out, std::vector<uint32_t>{expected});
 }

@@ -144,8 +144,7 @@ void TestGdiDrawing::dashedLinesFillTheirGapsOnlyWhenOpaque()
         const gdi::POINT line[2] = {{0, 1}, {40, 1}};
         QVERIFY(gdi::Polyline(canvas.dc(), line, 2));
         QImage row = gdi::snapshot(canvas.dc()).copy(0, 1, 40, 1);
-        const QSet<QRgb> expected =
-            mode == gdi::OPAQUE ? QSet<QRgb>{white, qRgb(255, 0, 0)} : QSet<QRgb>{white, black};
+        const QSet<QRgb> expected = mode == gdi::OPAQUE ? QSet<QRgb>{white, qRgb(255, 0, 0)} : QSet<QRgb>{white, black};
         QCOMPARE(testing::coloursIn(row), expected);
     }
 }

@@ -356,8 +356,8 @@ void TestGdiObjects::systemColours_data()
     const QPalette palette = QApplication::palette();
     QTest::newRow("window from the palette") << gdi::COLOR_WINDOW << palette.color(QPalette::Base);
     QTest::newRow("button face from the palette") << gdi::COLOR_BTNFACE << palette.color(QPalette::Button);
-    QTest::newRow("grey text is disabled text") << gdi::COLOR_GRAYTEXT
-                                                << palette.color(QPalette::Disabled, QPalette::Text);
+    QTest::newRow("grey text is disabled text")
+        << gdi::COLOR_GRAYTEXT << palette.color(QPalette::Disabled, QPalette::Text);
     QTest::newRow("active caption, classic") << gdi::COLOR_ACTIVECAPTION << QColor(10, 36, 106);
     QTest::newRow("beyond the last index") << 31 << QColor(0, 0, 0);
 }

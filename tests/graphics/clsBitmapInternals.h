@@ -30,8 +30,7 @@ struct clsBitmapInternals {
         return b.MakePicture(b.m_hDC, b.m_hBitmap, b.m_hOldBitmap, type);
     }
     static bool displayChanged(const clsBitmap& b) { return b.m_blnDisplayChanged; }
-    static gdi::HFONT createLogFont(clsBitmap& b, const QFont& font, gdi::HFONT& previous, gdi::HDC dc,
-                                    vb::Int16 angle)
+    static gdi::HFONT createLogFont(clsBitmap& b, const QFont& font, gdi::HFONT& previous, gdi::HDC dc, vb::Int16 angle)
     {
         return b.CreateLogFont(font, previous, dc, angle);
     }

@@ -91,13 +91,29 @@ private slots:
         frmAboutScreen& w = forms::instance<frmAboutScreen>();
         const QStringList lines = w.aboutText().split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 23);
-        const QStringList given = {
-            "{{ Zenvortali }}", "Version 2.0.0", "", "Bu program", "Brevantu Tarafından yazılmıştır.", "",
-            lines[6], lines[7], "", "Bana hertürlü sorun şikayet öneri istek vb. durumlarda",
-            "mail atabilirsiniz, Mail adresim :", "", frmAboutScreen::contactAddress(), "", "",
-            "Yazar belirtmek kaydıyla ", "dilediğiniz gibi sitenizde yayınlayabilirsiniz...", "",
-            "Programa katkılarından dolayı: ", "Tolvek Vardul'a Teşekkür ederim  ", "And Special Thanks to Qiv", "",
-            "This Program DeSigned By Brevantu"};
+        const QStringList given = {"{{ Zenvortali }}",
+                                   "Version 2.0.0",
+                                   "",
+                                   "Bu program",
+                                   "Brevantu Tarafından yazılmıştır.",
+                                   "",
+                                   lines[6],
+                                   lines[7],
+                                   "",
+                                   "Bana hertürlü sorun şikayet öneri istek vb. durumlarda",
+                                   "mail atabilirsiniz, Mail adresim :",
+                                   "",
+                                   frmAboutScreen::contactAddress(),
+                                   "",
+                                   "",
+                                   "Yazar belirtmek kaydıyla ",
+                                   "dilediğiniz gibi sitenizde yayınlayabilirsiniz...",
+                                   "",
+                                   "Programa katkılarından dolayı: ",
+                                   "Tolvek Vardul'a Teşekkür ederim  ",
+                                   "And Special Thanks to Qiv",
+                                   "",
+                                   "This Program DeSigned By Brevantu"};
         QCOMPARE(lines, given);
         QVERIFY(!lines[6].isEmpty() && !lines[7].isEmpty());
         QVERIFY(frmAboutScreen::contactAddress().endsWith(QLatin1String(".example")));
@@ -140,9 +156,9 @@ private slots:
         QCOMPARE(visibleCaptions(w.selam),
                  QStringList({"Selamın Aleyküm", "Nasıl Gidiyor Birader?", "Nerelisin?", "Nasıl Yaptın Bu programı Ya?",
                               "Zenvortali V 3.0 Çıkacakmı?", "Bu Programı Siteme Koyabilirmiyim?",
-                              "T-shirt'ün Güzelmiş Nereden Aldın", "Bu Tolvek'de Kim Ya?", "Saat Kaç?",
-                              "Peki Ya Tarih", "En Sevdiğin Şey Ne Peki?", "Senin İçin Ne Yapabilirim?",
-                              "En Sevdiğin Site?", "Programında Hata Buldum!!!"}));
+                              "T-shirt'ün Güzelmiş Nereden Aldın", "Bu Tolvek'de Kim Ya?", "Saat Kaç?", "Peki Ya Tarih",
+                              "En Sevdiğin Şey Ne Peki?", "Senin İçin Ne Yapabilirim?", "En Sevdiğin Site?",
+                              "Programında Hata Buldum!!!"}));
     }
 
     void thePictureOpensTheMenuAtThePointerAndTheTimeIsAnswered()
@@ -176,13 +192,20 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("sa") << "sa" << "Aleyküm Selam Kardeş";
-        QTest::newRow("nasil") << "nasil" << "Eyvallah Uğraşıyoruz işte";
-        QTest::newRow("nereli") << "nereli" << "Dünyalıyım (bööö iğrenç oldu)";
-        QTest::newRow("nasill") << "nasill" << "Ya işte Can sıkıntısı başladık yarımda bırakamadık...";
-        QTest::newRow("zenvortali3") << "zenvortali3" << "Düşünmüyorum Dersem Yalan Olur,Ama Zamanı Var";
-        QTest::newRow("site") << "site" << "Elbette Koyabilirsin Tabii isim belirtmek Kaydıyla";
-        QTest::newRow("tshirt") << "tshirt" << "Pazardan :)))))))";
+        QTest::newRow("sa") << "sa"
+                            << "Aleyküm Selam Kardeş";
+        QTest::newRow("nasil") << "nasil"
+                               << "Eyvallah Uğraşıyoruz işte";
+        QTest::newRow("nereli") << "nereli"
+                                << "Dünyalıyım (bööö iğrenç oldu)";
+        QTest::newRow("nasill") << "nasill"
+                                << "Ya işte Can sıkıntısı başladık yarımda bırakamadık...";
+        QTest::newRow("zenvortali3") << "zenvortali3"
+                                     << "Düşünmüyorum Dersem Yalan Olur,Ama Zamanı Var";
+        QTest::newRow("site") << "site"
+                              << "Elbette Koyabilirsin Tabii isim belirtmek Kaydıyla";
+        QTest::newRow("tshirt") << "tshirt"
+                                << "Pazardan :)))))))";
         QTest::newRow("tolvek") << "tolvek"
                                 << "Ya Üniversiteden Arkadaş Severim kardeşimi az Zamparalık yapmadık hani :))";
         QTest::newRow("tarih") << "tarih" << QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
@@ -191,7 +214,8 @@ private slots:
         QTest::newRow("neyapa") << "neyapa"
                                 << "Benim İçin Bu programı tanıdıklarına önermen yapabileceğin en iyi şey olur.";
         // Ours to word: one sentence naming a site by its domain, one asking for the fault by mail.
-        QTest::newRow("siteee") << "siteee" << "modifiye.example";
+        QTest::newRow("siteee") << "siteee"
+                                << "modifiye.example";
         QTest::newRow("hata") << "hata" << frmAboutScreen::contactAddress();
     }
 

@@ -299,16 +299,16 @@ void TestClsBitmap::drawRect_data()
     QTest::addColumn<QRect>("area");
     QTest::addColumn<QRgb>("expected");
     const QList<int> whole{0, 0, -1, -1};
-    QTest::newRow("the marker is the background") << clsBitmap::BackgroundColourMarker << whole << 1
-                                                  << QRect(0, 0, 80, 60) << qRgb(0, 0, 255);
+    QTest::newRow("the marker is the background")
+        << clsBitmap::BackgroundColourMarker << whole << 1 << QRect(0, 0, 80, 60) << qRgb(0, 0, 255);
     QTest::newRow("a system colour goes to the brush as it is")
         << systemColour(gdi::COLOR_BTNFACE) << whole << 1 << QRect(0, 0, 80, 60) << qRgb(15, 0, 0);
-    QTest::newRow("(&HFF, 10, 20, 30, 40)") << int32_t(0xFF) << QList<int>{10, 20, 30, 40} << 1
-                                            << QRect(20, 10, 40, 30) << qRgb(255, 0, 0);
-    QTest::newRow("the same in twips") << int32_t(0xFF) << QList<int>{150, 300, 450, 600} << 0
-                                       << QRect(20, 10, 40, 30) << qRgb(255, 0, 0);
-    QTest::newRow("whole width from the left") << int32_t(0xFF00) << QList<int>{10, 20, 5, -1} << 1
-                                               << QRect(20, 10, 60, 5) << qRgb(0, 255, 0);
+    QTest::newRow("(&HFF, 10, 20, 30, 40)")
+        << int32_t(0xFF) << QList<int>{10, 20, 30, 40} << 1 << QRect(20, 10, 40, 30) << qRgb(255, 0, 0);
+    QTest::newRow("the same in twips") << int32_t(0xFF) << QList<int>{150, 300, 450, 600} << 0 << QRect(20, 10, 40, 30)
+                                       << qRgb(255, 0, 0);
+    QTest::newRow("whole width from the left")
+        << int32_t(0xFF00) << QList<int>{10, 20, 5, -1} << 1 << QRect(20, 10, 60, 5) << qRgb(0, 255, 0);
 }
 
 void TestClsBitmap::drawRect()
@@ -510,10 +510,10 @@ void TestClsBitmap::pause_data()
     QTest::newRow("-5 returns at once") << -5 << false << 1000u << 1u << std::vector<uint32_t>{} << 0 << 0u;
     QTest::newRow("100 ms") << 100 << false << 1000u << 1u << std::vector<uint32_t>{} << 101 << 100u;
     QTest::newRow("100 ms across 2^31") << 100 << false << 0x7FFFFFC0u << 1u << std::vector<uint32_t>{} << 101 << 100u;
-    QTest::newRow("100 ms across the wrap") << 100 << false << 0xFFFFFFC0u << 1u << std::vector<uint32_t>{} << 101
-                                            << 100u;
-    QTest::newRow("16 ms ticks across the wrap") << 100 << false << 0xFFFFFFF0u << 16u << std::vector<uint32_t>{} << 8
-                                                 << 112u;
+    QTest::newRow("100 ms across the wrap")
+        << 100 << false << 0xFFFFFFC0u << 1u << std::vector<uint32_t>{} << 101 << 100u;
+    QTest::newRow("16 ms ticks across the wrap")
+        << 100 << false << 0xFFFFFFF0u << 16u << std::vector<uint32_t>{} << 8 << 112u;
 }
 
 // Without sleeping, the pause reads the tick count until the asked time has passed and stops at
@@ -543,7 +543,8 @@ void TestClsBitmap::pauseHandlesEventsOnlyWhenNotSleeping()
     const gdi::ScopedClock scoped(clock);
     clsBitmap b;
     bool handled = false;
-    QMetaObject::invokeMethod(this, [&] { handled = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [&] { handled = true; }, Qt::QueuedConnection);
     b.Pause(30, true);
     QVERIFY(!handled);
     b.Pause(5);

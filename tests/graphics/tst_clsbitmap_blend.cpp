@@ -11,9 +11,9 @@
 #include <functional>
 #include <optional>
 
+using testing::blended;
 using testing::Canvas;
 using testing::counts;
-using testing::blended;
 using testing::errorOf;
 using testing::inkBounds;
 using testing::pixelsOf;
@@ -118,15 +118,15 @@ void TestClsBitmapBlend::winBlend_data()
     QTest::addColumn<int>("alpha"); // -1: the overflow error
     QTest::newRow("every optional argument omitted")
         << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) { b.WinBlend(p1, p2); }) << QRect(0, 0, 6, 4) << 128;
-    QTest::newRow("0.3 is 76.5 in single precision, so 76") << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) {
-        b.WinBlend(p1, p2, 1, 2, 3, 1, 2, 0, 0, 3, 0.3f);
-    }) << QRect(1, 2, 3, 1) << 76;
+    QTest::newRow("0.3 is 76.5 in single precision, so 76")
+        << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) { b.WinBlend(p1, p2, 1, 2, 3, 1, 2, 0, 0, 3, 0.3f); })
+        << QRect(1, 2, 3, 1) << 76;
     QTest::newRow("1 is picture 2 alone, in twips") << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) {
         b.WinBlend(p1, p2, 30, 15, 45, 30, 0, 0, 0, 0, 1.0f, clsBitmap::Twips);
     }) << QRect(2, 1, 3, 2) << 255;
-    QTest::newRow("1.5 raises the overflow error") << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) {
-        b.WinBlend(p1, p2, 0, 0, -1, -1, 0, 0, 0, 0, 1.5f);
-    }) << QRect() << -1;
+    QTest::newRow("1.5 raises the overflow error")
+        << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) { b.WinBlend(p1, p2, 0, 0, -1, -1, 0, 0, 0, 0, 1.5f); })
+        << QRect() << -1;
     QTest::newRow("below 0 as well") << Blend([](clsBitmap& b, gdi::HDC p1, gdi::HDC p2) {
         b.WinBlend(p1, p2, 0, 0, -1, -1, 0, 0, 0, 0, -0.01f);
     }) << QRect() << -1;
@@ -213,9 +213,9 @@ void TestClsBitmapBlend::flipBitmap_data()
     QTest::newRow("5: the top row alone, unmirrored")
         << Call([](clsBitmap& b, gdi::HDC s) { b.FlipBitmap(2, 1, 3, 2, s, 1, 1, 5); })
         << Mapping([](int u, int v) { return v == 0 ? std::optional(QPoint(u, 0)) : std::nullopt; });
-    QTest::newRow("0 in twips")
-        << Call([](clsBitmap& b, gdi::HDC s) { b.FlipBitmap(30, 15, 45, 30, s, 15, 15, 0, clsBitmap::Twips); })
-        << Mapping([](int u, int v) { return std::optional(QPoint(2 - u, v)); });
+    QTest::newRow("0 in twips") << Call([](clsBitmap& b, gdi::HDC s) {
+        b.FlipBitmap(30, 15, 45, 30, s, 15, 15, 0, clsBitmap::Twips);
+    }) << Mapping([](int u, int v) { return std::optional(QPoint(2 - u, v)); });
 }
 
 void TestClsBitmapBlend::flipBitmap()
@@ -244,9 +244,9 @@ void TestClsBitmapBlend::rotateBitmap_data()
     QTest::newRow("7: the background alone")
         << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 7, 1, 1, 1, 1, 3, 2); }) << QRect(1, 1, 2, 3)
         << Mapping([](int, int) { return std::optional<QPoint>(); });
-    QTest::newRow("0 in twips")
-        << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 0, 15, 15, 15, 15, 45, 30, clsBitmap::Twips); })
-        << QRect(1, 1, 2, 3) << Mapping([](int u, int v) { return std::optional(QPoint(v, 1 - u)); });
+    QTest::newRow("0 in twips") << Call([](clsBitmap& b, gdi::HDC s) {
+        b.RotateBitmap(s, 0, 15, 15, 15, 15, 45, 30, clsBitmap::Twips);
+    }) << QRect(1, 1, 2, 3) << Mapping([](int u, int v) { return std::optional(QPoint(v, 1 - u)); });
 }
 
 void TestClsBitmapBlend::rotateBitmap()
@@ -269,17 +269,17 @@ void TestClsBitmapBlend::drawEllipse_data()
     QTest::newRow("tilt 0 stands it upright")
         << Draw([](clsBitmap& b) { b.DrawEllipse(100, 70, 40, 120, 0, 0xFF, 1, false); })
         << QRect(QPoint(80, 10), QPoint(120, 130));
-    QTest::newRow("the tilt is taken modulo 360") << Draw([](clsBitmap& b) { b.DrawEllipse(100, 70, 40, 120, -270); })
-                                                  << QRect(QPoint(40, 50), QPoint(160, 90));
+    QTest::newRow("the tilt is taken modulo 360")
+        << Draw([](clsBitmap& b) { b.DrawEllipse(100, 70, 40, 120, -270); }) << QRect(QPoint(40, 50), QPoint(160, 90));
     // 600 x 1800 twips are 40 x 120 pixels, less 4 for the pen: a = 18, a + b = 58, two pixels in
     // from each side of the same ellipse drawn in pixels, where the pen takes nothing off.
     const QRect inPixels = ellipseInk([](clsBitmap& b) { b.DrawEllipse(100, 70, 40, 120, 90, 0, 2); });
-    QTest::newRow("twips take the pen off the sizes") << Draw([](clsBitmap& b) {
-        b.DrawEllipse(1500, 1050, 600, 1800, 90, 0, 2, true, clsBitmap::Twips);
-    }) << inPixels.adjusted(2, 2, -2, -2);
+    QTest::newRow("twips take the pen off the sizes")
+        << Draw([](clsBitmap& b) { b.DrawEllipse(1500, 1050, 600, 1800, 90, 0, 2, true, clsBitmap::Twips); })
+        << inPixels.adjusted(2, 2, -2, -2);
     QTest::newRow("no half axes: nothing") << Draw([](clsBitmap& b) { b.DrawEllipse(100, 70, 0, 1); }) << QRect();
-    QTest::newRow("a negative width: nothing") << Draw([](clsBitmap& b) { b.DrawEllipse(100, 70, 10, -30); })
-                                               << QRect();
+    QTest::newRow("a negative width: nothing")
+        << Draw([](clsBitmap& b) { b.DrawEllipse(100, 70, 10, -30); }) << QRect();
 }
 
 void TestClsBitmapBlend::drawEllipse()
@@ -404,7 +404,8 @@ void TestClsBitmapBlend::getFontPointSize()
     gdi::DeleteObject(made);
     const bool heightFits = wantedHeight > 0 && std::abs(extent.cy - wantedHeight) <= wantedHeight / 8;
     const bool widthFits = wantedWidth > 0 && std::abs(extent.cx - wantedWidth) <= wantedWidth / 8;
-    QVERIFY2(heightFits || widthFits, qPrintable(QStringLiteral("%1 points: %2 x %3").arg(points).arg(extent.cx).arg(extent.cy)));
+    QVERIFY2(heightFits || widthFits,
+             qPrintable(QStringLiteral("%1 points: %2 x %3").arg(points).arg(extent.cx).arg(extent.cy)));
     if (wantedHeight > 0)
         QVERIFY(extent.cy <= wantedHeight + wantedHeight / 8);
     if (wantedWidth > 0)
@@ -438,22 +439,19 @@ void TestClsBitmapBlend::operationsLeaveNoObjectsBehind_data()
     }) << 0;
     QTest::newRow("RotateBitmap overflowing a source position")
         << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 0, 0, 0, 32766, 0, 3, 2); }) << overflow;
-    QTest::newRow("BFAlphaBlend overflowing a source position") << Call([](clsBitmap& b, gdi::HDC s) {
-        b.BFAlphaBlend(b.hdc(), s, s, 0, 0, 3, 3, 0, 32766, 0, 0);
-    }) << overflow;
-    QTest::newRow("FlipBitmap overflowing a row") << Call([](clsBitmap& b, gdi::HDC s) {
-        b.FlipBitmap(0, 0, 3, 3, s, 0, 32766, 1);
-    }) << overflow;
+    QTest::newRow("BFAlphaBlend overflowing a source position")
+        << Call([](clsBitmap& b, gdi::HDC s) { b.BFAlphaBlend(b.hdc(), s, s, 0, 0, 3, 3, 0, 32766, 0, 0); })
+        << overflow;
+    QTest::newRow("FlipBitmap overflowing a row")
+        << Call([](clsBitmap& b, gdi::HDC s) { b.FlipBitmap(0, 0, 3, 3, s, 0, 32766, 1); }) << overflow;
     QTest::newRow("DrawEllipse twice the thickness")
         << Call([](clsBitmap& b, gdi::HDC) { b.DrawEllipse(0, 0, 10, 10, 90, 0, 20000, true, clsBitmap::Twips); })
         << overflow;
-    QTest::newRow("DrawEllipse half axis") << Call([](clsBitmap& b, gdi::HDC) {
-        b.DrawEllipse(0, 0, -32768, 32767);
-    }) << overflow;
+    QTest::newRow("DrawEllipse half axis")
+        << Call([](clsBitmap& b, gdi::HDC) { b.DrawEllipse(0, 0, -32768, 32767); }) << overflow;
     QTest::newRow("GetAngle difference") << Call([](clsBitmap& b, gdi::HDC) { b.GetAngle(-32768, 0, 32767, 0); })
                                          << overflow;
-    QTest::newRow("Slope difference") << Call([](clsBitmap& b, gdi::HDC) { b.Slope(0, -32768, 0, 32767); })
-                                      << overflow;
+    QTest::newRow("Slope difference") << Call([](clsBitmap& b, gdi::HDC) { b.Slope(0, -32768, 0, 32767); }) << overflow;
 }
 
 // The handle table holds what it held before, and the DCs keep their selections, whether the

@@ -188,8 +188,8 @@ void TestClsBitmapDrawing::createLogFont_data()
     styled.setItalic(true);
     styled.setUnderline(true);
     styled.setStrikeOut(true);
-    QTest::newRow("bold, italic, underlined, struck") << styled << 0 << QList<int>{-15, 0, 700}
-                                                      << QList<int>{255, 255, 255};
+    QTest::newRow("bold, italic, underlined, struck")
+        << styled << 0 << QList<int>{-15, 0, 700} << QList<int>{255, 255, 255};
     QFont pixels(QStringLiteral("Verdana"));
     pixels.setPixelSize(20); // 15 points on a 96 dpi screen
     QTest::newRow("a font sized in pixels") << pixels << 0 << QList<int>{-20, 0, 400} << plain;
@@ -244,8 +244,7 @@ void TestClsBitmapDrawing::createLogFontLimits()
     tooLong.setPointSize(10);
     QCOMPARE(errorOf([&] { clsBitmapInternals::createLogFont(b, tooLong, previous, 0, 0); }),
              vb::err::SubscriptOutOfRange);
-    QCOMPARE(errorOf([&] { b.DrawString(QStringLiteral("x"), 0, 0, 10, 10, tooLong); }),
-             vb::err::SubscriptOutOfRange);
+    QCOMPARE(errorOf([&] { b.DrawString(QStringLiteral("x"), 0, 0, 10, 10, tooLong); }), vb::err::SubscriptOutOfRange);
     // Nothing made, nothing left selected.
     QCOMPARE(gdi::GetCurrentObject(b.hdc(), gdi::OBJ_FONT), own);
     QCOMPARE(gdi::handleStats(), before);
@@ -263,14 +262,14 @@ void TestClsBitmapDrawing::drawLine_data()
                             << qRgb(255, 0, 0);
     QTest::newRow("twips") << QList<int>{15, 30, 105, 30} << int32_t(0xFF) << 1 << int32_t(0) << QRect(1, 2, 6, 1)
                            << qRgb(255, 0, 0);
-    QTest::newRow("nearest pixel from twips") << QList<int>{22, 37, 98, 37} << int32_t(0xFF) << 1 << int32_t(0)
-                                              << QRect(1, 2, 6, 1) << qRgb(255, 0, 0);
+    QTest::newRow("nearest pixel from twips")
+        << QList<int>{22, 37, 98, 37} << int32_t(0xFF) << 1 << int32_t(0) << QRect(1, 2, 6, 1) << qRgb(255, 0, 0);
     QTest::newRow("vertical") << QList<int>{4, 0, 4, 5} << int32_t(0xFF00) << 1 << int32_t(1) << QRect(4, 0, 1, 5)
                               << qRgb(0, 255, 0);
     QTest::newRow("a system colour unresolved") << QList<int>{1, 2, 7, 2} << int32_t(systemColour(0xFF)) << 1
                                                 << int32_t(1) << QRect(1, 2, 6, 1) << qRgb(255, 0, 0);
-    QTest::newRow("width 0 draws one pixel wide") << QList<int>{1, 2, 7, 2} << int32_t(0xFF) << 0 << int32_t(1)
-                                                  << QRect(1, 2, 6, 1) << qRgb(255, 0, 0);
+    QTest::newRow("width 0 draws one pixel wide")
+        << QList<int>{1, 2, 7, 2} << int32_t(0xFF) << 0 << int32_t(1) << QRect(1, 2, 6, 1) << qRgb(255, 0, 0);
 }
 
 void TestClsBitmapDrawing::drawLine()
@@ -346,8 +345,8 @@ void TestClsBitmapDrawing::gradientWithLineWidthTwo()
     b.SetBitmap(14, 12, 0xFF0000);
     b.Gradient(0xFFFFFF, 0, 0, 4, 12, 5, 0, 2);
     const QImage image = pixelsOf(b);
-    const QRgb rows[14] = {blue,     blue,     blue,     grey(255), grey(255), grey(153), grey(153),
-                           grey(51), grey(51), blue,     blue,      blue,      blue,      blue};
+    const QRgb rows[14] = {blue,     blue,     blue, grey(255), grey(255), grey(153), grey(153),
+                           grey(51), grey(51), blue, blue,      blue,      blue,      blue};
     for (int y = 0; y < 14; ++y)
         QCOMPARE(image.pixel(6, y), rows[y]);
 }
@@ -478,9 +477,8 @@ void TestClsBitmapDrawing::operationsLeaveNoObjectsBehind_data()
     QTest::newRow("DrawLine") << F([](clsBitmap& b, gdi::HDC) { b.DrawLine(0, 0, 50, 30, 0xFF, 3); });
     QTest::newRow("Gradient") << F([](clsBitmap& b, gdi::HDC) { b.Gradient(0xFFFF, 0, 0, 0, 100, 40, 0, 3); });
     QTest::newRow("MergeBitmaps") << F([](clsBitmap& b, gdi::HDC other) { b.MergeBitmaps(other, other, other); });
-    QTest::newRow("MergeBitmaps with a stale mask") << F([](clsBitmap& b, gdi::HDC other) {
-        b.MergeBitmaps(other, other, 0x7FF00001);
-    });
+    QTest::newRow("MergeBitmaps with a stale mask")
+        << F([](clsBitmap& b, gdi::HDC other) { b.MergeBitmaps(other, other, 0x7FF00001); });
 }
 
 void TestClsBitmapDrawing::operationsLeaveNoObjectsBehind()
@@ -502,12 +500,10 @@ void TestClsBitmapDrawing::sixteenBitOverflow_data()
 {
     QTest::addColumn<std::function<void(clsBitmap&)>>("call");
     using F = std::function<void(clsBitmap&)>;
-    QTest::newRow("DrawString left + width") << F([](clsBitmap& b) {
-        b.DrawString(QStringLiteral("x"), 0, 32000, 10, 1000, creditsFont());
-    });
-    QTest::newRow("DrawString top + height") << F([](clsBitmap& b) {
-        b.DrawString(QStringLiteral("x"), 32000, 0, 1000, 10, creditsFont());
-    });
+    QTest::newRow("DrawString left + width")
+        << F([](clsBitmap& b) { b.DrawString(QStringLiteral("x"), 0, 32000, 10, 1000, creditsFont()); });
+    QTest::newRow("DrawString top + height")
+        << F([](clsBitmap& b) { b.DrawString(QStringLiteral("x"), 32000, 0, 1000, 10, creditsFont()); });
     QTest::newRow("Gradient top + offset") << F([](clsBitmap& b) { b.Gradient(0xFF, 0, 0, 32760, 10, 10); });
     QTest::newRow("Gradient left + width") << F([](clsBitmap& b) { b.Gradient(0xFF, 0, 32000, 0, 1000, 10); });
     QTest::newRow("MergeBitmaps own width") << F([](clsBitmap& b) {

@@ -62,8 +62,7 @@ public:
 // A window that owns the desktop's tray selection, as a panel's notification area does.
 class Tray : public QWidget {
 public:
-    explicit Tray(const QRect& at)
-        : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
+    explicit Tray(const QRect& at) : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint)
     {
         setGeometry(at);
         show();

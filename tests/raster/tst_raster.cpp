@@ -174,10 +174,8 @@ void TestRaster::fastPathsMatchTheGenericPath()
     QFETCH(int, code);
     QVERIFY(raster::findFastPath(static_cast<uint8_t>(code)));
     const Geometry geometries[] = {
-        {1, 1, {0, 0, 1, 1}, 1, 1, 0, 0},
-        {9, 4, {1, 1, 8, 4}, 12, 5, 3, 0},
-        {40, 6, {3, 2, 36, 6}, 45, 7, 5, 1},
-        {67, 3, {0, 0, 67, 3}, 70, 3, 3, 0},
+        {1, 1, {0, 0, 1, 1}, 1, 1, 0, 0},       {9, 4, {1, 1, 8, 4}, 12, 5, 3, 0},
+        {40, 6, {3, 2, 36, 6}, 45, 7, 5, 1},    {67, 3, {0, 0, 67, 3}, 70, 3, 3, 0},
         {150, 5, {7, 1, 144, 5}, 151, 6, 0, 2},
     };
     std::mt19937 random(99);
@@ -222,8 +220,8 @@ void TestRaster::constantBlendMatchesTheReference()
     const std::vector<raster::BlendLoop> loops = raster::blendLoops();
     qInfo("%zu vector widths", loops.size());
     std::mt19937 random(2024);
-    const Geometry geometries[] = {{1, 1, {0, 0, 1, 1}, 1, 1, 0, 0}, {40, 6, {3, 2, 36, 6}, 45, 7, 5, 1},
-                                   {67, 3, {0, 0, 67, 3}, 70, 3, 3, 0}};
+    const Geometry geometries[] = {
+        {1, 1, {0, 0, 1, 1}, 1, 1, 0, 0}, {40, 6, {3, 2, 36, 6}, 45, 7, 5, 1}, {67, 3, {0, 0, 67, 3}, 70, 3, 3, 0}};
     for (int alpha = 0; alpha < 256; ++alpha)
         for (const Geometry& g : geometries) {
             const Buffer src(g.srcWidth, g.srcHeight, random);
@@ -236,10 +234,8 @@ void TestRaster::constantBlendMatchesTheReference()
                 fast.surface.bits = fast.pixels.data();
                 loops[loop](jobFor(fast, src, g, nullptr), static_cast<uint8_t>(alpha));
                 if (fast.pixels != reference.pixels)
-                    QFAIL(qPrintable(QStringLiteral("loop %1, alpha %2, %3 pixels wide")
-                                         .arg(loop)
-                                         .arg(alpha)
-                                         .arg(g.area.width())));
+                    QFAIL(qPrintable(
+                        QStringLiteral("loop %1, alpha %2, %3 pixels wide").arg(loop).arg(alpha).arg(g.area.width())));
             }
         }
 }
@@ -257,8 +253,9 @@ void TestRaster::polygonSpans_data()
         << QStringList{"......", ".###..", ".###..", ".###..", "......", "......"};
     // The slanted edge passes through the points of pixels (5, 1), (4, 2) ...: they lie on its
     // right-hand side, outside the triangle, where the line drawn along the edge covers them.
-    QTest::newRow("a triangle's slanted edge") << Vertices{{0, 0}, {6, 0}, {0, 6}} << int(FillRule::Alternate)
-                                               << QStringList{"######", "#####.", "####..", "###...", "##....", "#....."};
+    QTest::newRow("a triangle's slanted edge")
+        << Vertices{{0, 0}, {6, 0}, {0, 6}} << int(FillRule::Alternate)
+        << QStringList{"######", "#####.", "####..", "###...", "##....", "#....."};
     // An outer square and an inner one traced the same way round: alternate leaves a hole,
     // winding fills it; traced the other way round, both leave it.
     const Vertices same{{0, 0}, {6, 0}, {6, 6}, {0, 6}, {0, 0}, {2, 2}, {4, 2}, {4, 4}, {2, 4}, {2, 2}};

@@ -6,14 +6,14 @@
 
 struct DictionaryPageDesign {
     const char* caption; // the letter button's caption
-    const char* file;    // texts/sozluk/<file>.txt
-    const char* header;  // the header line, blanks as stored
+    const char* file; // texts/sozluk/<file>.txt
+    const char* header; // the header line, blanks as stored
     bool emptyFirstLine; // K opens with an empty line before its header
-    int hyphens;         // the separator line
+    int hyphens; // the separator line
     bool emptyAfterSeparator;
     int entries;
     const char* continued; // entries whose meaning goes on in a second line, '|' between them
-    const char* terms;     // the English terms in stored order, '|' between them
+    const char* terms; // the English terms in stored order, '|' between them
 };
 
 inline const DictionaryPageDesign kDictionaryPages[] = {

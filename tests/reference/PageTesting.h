@@ -16,7 +16,8 @@
 namespace testing {
 
 // Opens a window's single instance as the program's buttons do and waits until it is on screen.
-template <class Window> Window& openShown()
+template <class Window>
+Window& openShown()
 {
     Window& window = forms::instance<Window>();
     window.Show();
@@ -26,7 +27,8 @@ template <class Window> Window& openShown()
 }
 
 // A data column "k": one row per design row, numbered from 1 and named by nameOf(row).
-template <class Rows, class Name> void addNumberedRows(const Rows& rows, Name nameOf)
+template <class Rows, class Name>
+void addNumberedRows(const Rows& rows, Name nameOf)
 {
     QTest::addColumn<int>("k");
     int k = 0;

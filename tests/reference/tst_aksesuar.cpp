@@ -23,9 +23,8 @@ struct Item {
 // strut brace, exhaust.
 std::vector<Item> itemsOf(aksesuar& w)
 {
-    return {{w.Command1, w.Command2, w.Text2},   {w.Command3, w.Command4, w.Text4},
-            {w.Command5, w.Command6, w.Text3},   {w.Command7, w.Command8, w.Text5},
-            {w.Command9, w.Command10, w.Text7},  {w.Command11, w.Command12, w.Text6},
+    return {{w.Command1, w.Command2, w.Text2},  {w.Command3, w.Command4, w.Text4},  {w.Command5, w.Command6, w.Text3},
+            {w.Command7, w.Command8, w.Text5},  {w.Command9, w.Command10, w.Text7}, {w.Command11, w.Command12, w.Text6},
             {w.Command13, w.Command14, w.Text8}};
 }
 

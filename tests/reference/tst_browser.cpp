@@ -53,8 +53,8 @@ public:
                 connect(s, &QTcpSocket::readyRead, s, [this, s] {
                     s->readAll();
                     s->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nConnection: close\r\n"
-                             "Content-Length: " +
-                             QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
+                             "Content-Length: "
+                             + QByteArray::number(body_.size()) + "\r\n\r\n" + body_);
                     s->disconnectFromHost();
                 });
         });
@@ -208,20 +208,19 @@ private slots:
         emit view.loadStarted();
         emit view.loadProgress(10);
         emit view.loadFinished(false);
-        const QList<QPair<int, int>> expected = {{0, 10000}, {3000, 10000}, {10000, 10000}, {0, 0},
-                                                 {1000, 10000}, {0, 0}};
+        const QList<QPair<int, int>> expected = {{0, 10000}, {3000, 10000}, {10000, 10000},
+                                                 {0, 0},     {1000, 10000}, {0, 0}};
         QCOMPARE(reports, expected);
     }
 
     void aRealLoadReportsPercentagesThenTheEnd()
     {
         testing::Sandbox sandbox;
-        PageServer server("<html><head><title>Yerel sayfa</title></head><body><h1>Merhaba</h1>" +
-                          QByteArray("<p>Zenvortali deneme sayfası.</p>").repeated(2000) + "</body></html>");
+        PageServer server("<html><head><title>Yerel sayfa</title></head><body><h1>Merhaba</h1>"
+                          + QByteArray("<p>Zenvortali deneme sayfası.</p>").repeated(2000) + "</body></html>");
         browser& w = openBrowser();
         QStringList captions;
-        connect(w.WbDictionary, &controls::WebBrowser::ProgressChange, this,
-                [&] { captions << w.Label1->text(); });
+        connect(w.WbDictionary, &controls::WebBrowser::ProgressChange, this, [&] { captions << w.Label1->text(); });
 
         w.WbDictionary->Navigate(server.address());
         QTRY_VERIFY_WITH_TIMEOUT(!captions.isEmpty() && captions.last() == kConnected, kLoadTimeout);

@@ -196,10 +196,9 @@ private slots:
             const QString entry = entries.value(line);
             // The term, then a blank; five terms are followed by a colon instead, and CALIPERS by
             // a blank and a colon, as stored.
-            static const QStringList colonTerms = {QStringLiteral("LEAK"), QStringLiteral("EXHAUST CATBACK"),
-                                                   QStringLiteral("EXHAUST TURBOBACK"),
-                                                   QStringLiteral("OPERATION TEMPRETURE"),
-                                                   QStringLiteral("VISCOUS COUPLING")};
+            static const QStringList colonTerms = {
+                QStringLiteral("LEAK"), QStringLiteral("EXHAUST CATBACK"), QStringLiteral("EXHAUST TURBOBACK"),
+                QStringLiteral("OPERATION TEMPRETURE"), QStringLiteral("VISCOUS COUPLING")};
             const QString after = term == QLatin1String("CALIPERS") ? QStringLiteral(" :")
                                   : colonTerms.contains(term)       ? QStringLiteral(":")
                                                                     : QStringLiteral(" ");

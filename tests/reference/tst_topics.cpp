@@ -29,7 +29,11 @@ struct Pairing {
     const char* title; // the first line as stored; nullptr where the page has no title line
 };
 
-template <class Page> TopicPage* loaded() { return forms::loadedInstance<Page>(); }
+template <class Page>
+TopicPage* loaded()
+{
+    return forms::loadedInstance<Page>();
+}
 
 const Pairing kPairings[] = {
     {"Araç Alçaltma", "hava1", &loaded<hava1>, "{{ Zenvortali Versiyon 2.0 }} Alçaltma", "Alçaltma:", "Text1",

@@ -24,10 +24,10 @@ QString insertRows(const QString& table, const QList<Car>& cars)
 {
     QString sql;
     for (const Car& c : cars)
-        sql += QStringLiteral("INSERT INTO %1 VALUES (%2, %3, %4, %5, %6, %7, %8);\n")
-                   .arg(table, sqlText(c.arac), sqlNumber(c.beygir), sqlNumber(c.silindirhacim),
-                        QString::number(c.silindirsayi), sqlNumber(c.hizlanma), sqlNumber(c.agirlik),
-                        sqlNumber(c.yakit));
+        sql +=
+            QStringLiteral("INSERT INTO %1 VALUES (%2, %3, %4, %5, %6, %7, %8);\n")
+                .arg(table, sqlText(c.arac), sqlNumber(c.beygir), sqlNumber(c.silindirhacim),
+                     QString::number(c.silindirsayi), sqlNumber(c.hizlanma), sqlNumber(c.agirlik), sqlNumber(c.yakit));
     return sql;
 }
 } // namespace

@@ -93,17 +93,28 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("point");
         QTest::addColumn<QString>("comma");
-        QTest::newRow("zero") << 0.0 << "0" << "0";
-        QTest::newRow("whole") << 137.0 << "137" << "137";
-        QTest::newRow("negative") << -37.0 << "-37" << "-37";
-        QTest::newRow("fraction") << 77.5 << "77.5" << "77,5";
-        QTest::newRow("no grouping") << 1714018000.0 << "1714018000" << "1714018000";
-        QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3" << "0,3";
-        QTest::newRow("small fixed") << 0.0001 << "0.0001" << "0,0001";
-        QTest::newRow("small scientific") << 0.00001 << "1E-05" << "1E-05";
-        QTest::newRow("15 digits fixed") << 999999999999999.0 << "999999999999999" << "999999999999999";
-        QTest::newRow("large scientific") << 1e15 << "1E+15" << "1E+15";
-        QTest::newRow("large mantissa") << 1.5e20 << "1.5E+20" << "1,5E+20";
+        QTest::newRow("zero") << 0.0 << "0"
+                              << "0";
+        QTest::newRow("whole") << 137.0 << "137"
+                               << "137";
+        QTest::newRow("negative") << -37.0 << "-37"
+                                  << "-37";
+        QTest::newRow("fraction") << 77.5 << "77.5"
+                                  << "77,5";
+        QTest::newRow("no grouping") << 1714018000.0 << "1714018000"
+                                     << "1714018000";
+        QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3"
+                                             << "0,3";
+        QTest::newRow("small fixed") << 0.0001 << "0.0001"
+                                     << "0,0001";
+        QTest::newRow("small scientific") << 0.00001 << "1E-05"
+                                          << "1E-05";
+        QTest::newRow("15 digits fixed") << 999999999999999.0 << "999999999999999"
+                                         << "999999999999999";
+        QTest::newRow("large scientific") << 1e15 << "1E+15"
+                                          << "1E+15";
+        QTest::newRow("large mantissa") << 1.5e20 << "1.5E+20"
+                                        << "1,5E+20";
     }
     void defaultTextForm()
     {
@@ -123,9 +134,9 @@ private slots:
     // What one locale writes, the same locale reads back whole: the calculator's round trip.
     void textRoundTripKeepsFractions()
     {
-        for (auto [language, territory] : {std::pair{QLocale::English, QLocale::UnitedStates},
-                                           std::pair{QLocale::Turkish, QLocale::Turkey},
-                                           std::pair{QLocale::German, QLocale::Germany}}) {
+        for (auto [language, territory] :
+             {std::pair{QLocale::English, QLocale::UnitedStates}, std::pair{QLocale::Turkish, QLocale::Turkey},
+              std::pair{QLocale::German, QLocale::Germany}}) {
             LocaleScope l(language, territory);
             double v = 75.5;
             QString text = CStr(v);
@@ -233,8 +244,16 @@ private slots:
         QCOMPARE(int(Int16::from(-32768)), -32768);
         QCOMPARE(errorNumberOf([] { Int16::from(32768); }), err::Overflow);
         QCOMPARE(errorNumberOf([] { Int16::from(-32769); }), err::Overflow);
-        QCOMPARE(errorNumberOf([] { Int16 a(32767); ++a; }), err::Overflow);
-        QCOMPARE(errorNumberOf([] { Int16 a(-32768); --a; }), err::Overflow);
+        QCOMPARE(errorNumberOf([] {
+                     Int16 a(32767);
+                     ++a;
+                 }),
+                 err::Overflow);
+        QCOMPARE(errorNumberOf([] {
+                     Int16 a(-32768);
+                     --a;
+                 }),
+                 err::Overflow);
         QCOMPARE(errorNumberOf([] { (void)(Int16(200) * Int16(200)); }), err::Overflow);
         QCOMPARE(errorNumberOf([] { (void)-Int16(-32768); }), err::Overflow);
         QCOMPARE(errorNumberOf([] { (void)(Int16(1) / Int16(0)); }), err::DivisionByZero);
@@ -258,8 +277,7 @@ private slots:
         QTest::newRow("negative bounds") << -3 << -1 << -3 << 0;
         QTest::newRow("one element") << 5 << 5 << 5 << 0;
         QTest::newRow("at the top of the range") << INT32_MAX - 1 << INT32_MAX << INT32_MAX << 0;
-        QTest::newRow("at the bottom, below it") << INT32_MIN << INT32_MIN + 1 << INT32_MAX
-                                                 << err::SubscriptOutOfRange;
+        QTest::newRow("at the bottom, below it") << INT32_MIN << INT32_MIN + 1 << INT32_MAX << err::SubscriptOutOfRange;
         QTest::newRow("bounds the wrong way round") << 2 << 1 << 2 << err::SubscriptOutOfRange;
     }
     void arrayBounds()

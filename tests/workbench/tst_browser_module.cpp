@@ -23,8 +23,8 @@ private slots:
         QTest::newRow("missing") << QString();
         QTest::newRow("not a library") << QStringLiteral(":/pictures/icon.svg");
         // A real library without the browser's entry point.
-        QTest::newRow("no entry point")
-            << QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms/libqoffscreen.so");
+        QTest::newRow("no entry point") << QLibraryInfo::path(QLibraryInfo::PluginsPath)
+                                               + QStringLiteral("/platforms/libqoffscreen.so");
         // The real module needs the program's own code exported by the executable; this test program
         // does not export it, so the module cannot be bound here.
         QTest::newRow("built for another program") << QStringLiteral(ZV_BROWSER_MODULE);

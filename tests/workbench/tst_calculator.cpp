@@ -30,16 +30,16 @@ struct Pair {
 
 std::vector<Pair> pairsOf(ana& w)
 {
-    return {{w.Command1, w.Command2, w.Label12, 2},  {w.Command4, w.Command3, w.Label13, 4},
-            {w.Command6, w.Command5, w.Label14, 4},  {w.Command8, w.Command7, w.Label15, 5},
+    return {{w.Command1, w.Command2, w.Label12, 2},   {w.Command4, w.Command3, w.Label13, 4},
+            {w.Command6, w.Command5, w.Label14, 4},   {w.Command8, w.Command7, w.Label15, 5},
             {w.Command10, w.Command9, w.Label16, 12}, {w.Command12, w.Command11, w.Label17, 10}};
 }
 
 // Everything a user can see of the calculator, to compare before and after.
 QStringList snapshot(ana& w)
 {
-    QStringList s{w.cboCourses->text(), QString::number(w.cboCourses->isEnabled()), w.txtNAME->text(),
-                  w.txtAGE->text(), w.Text1->text()};
+    QStringList s{w.cboCourses->text(), QString::number(w.cboCourses->isEnabled()), w.txtNAME->text(), w.txtAGE->text(),
+                  w.Text1->text()};
     for (const Pair& p : pairsOf(w))
         s << QStringLiteral("%1%2%3").arg(p.add->isEnabled()).arg(p.remove->isEnabled()).arg(!p.applied->isHidden());
     return s;
@@ -59,8 +59,8 @@ ana& openWithCar(const QString& name)
     return w;
 }
 
-const QList<Car> cars = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Kesirli"), 75.5},
-                         {QStringLiteral("Güçlü"), 300}};
+const QList<Car> cars = {
+    {QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Kesirli"), 75.5}, {QStringLiteral("Güçlü"), 300}};
 
 } // namespace
 
@@ -89,8 +89,8 @@ private slots:
         const QSet<QWidget*> reachable = testing::reachedByTab(&w);
         QVERIFY(reachable.contains(w.Command1)); // the walk did go round the window
         int sum = 0;
-        for (controls::TextBox* holder : {w.havafiltresi, w.sonsusturucu, w.katalatikiptal, w.headers, w.ciptuning,
-                                          w.dereceliegzantirik}) {
+        for (controls::TextBox* holder :
+             {w.havafiltresi, w.sonsusturucu, w.katalatikiptal, w.headers, w.ciptuning, w.dereceliegzantirik}) {
             sum += holder->text().toInt();
             QVERIFY(holder->x() >= w.width());
             QVERIFY(!reachable.contains(holder));
@@ -98,7 +98,8 @@ private slots:
         QCOMPARE(sum, 37);
         // Each applied caption shows whole in its slot, wrapped or not.
         for (const Pair& p : pairsOf(w))
-            QVERIFY2(p.applied->heightForWidth(p.applied->width()) <= p.applied->height(), qPrintable(p.applied->text()));
+            QVERIFY2(p.applied->heightForWidth(p.applied->width()) <= p.applied->height(),
+                     qPrintable(p.applied->text()));
     }
 
     void theGuardRefusesWithoutACar()
@@ -149,7 +150,8 @@ private slots:
                 QVERIFY(!p.remove->isEnabled());
                 // The applied list shows exactly the pairs still counted.
                 for (std::size_t j = 0; j < pairs.size(); ++j) {
-                    const bool counted = std::find(back.begin() + static_cast<long>(k) + 1, back.end(), j) != back.end();
+                    const bool counted =
+                        std::find(back.begin() + static_cast<long>(k) + 1, back.end(), j) != back.end();
                     QCOMPARE(!pairs[j].applied->isHidden(), counted);
                     QCOMPARE(pairs[j].remove->isEnabled(), counted);
                     QCOMPARE(pairs[j].add->isEnabled(), !counted);

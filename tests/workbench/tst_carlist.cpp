@@ -72,7 +72,8 @@ namespace QTest {
 template <>
 char* toString(const Boxes& b)
 {
-    return qstrdup(QStringLiteral("name '%1', standard '%2', modified '%3'").arg(b.name, b.standard, b.modified).toUtf8());
+    return qstrdup(
+        QStringLiteral("name '%1', standard '%2', modified '%3'").arg(b.name, b.standard, b.modified).toUtf8());
 }
 } // namespace QTest
 
@@ -93,7 +94,7 @@ private slots:
                                {QStringLiteral("Renault Clio 1.4"), 75}});
         ana& w = openMainWindow();
         QCOMPARE(items(w.cboCourses), (QStringList{QStringLiteral("Tofaş Doğan SLX"), QStringLiteral("Fiat Tempra 2.0"),
-                                                  QStringLiteral("Renault Clio 1.4")}));
+                                                   QStringLiteral("Renault Clio 1.4")}));
         QCOMPARE(w.cboCourses->text(), QStringLiteral("Lütfen Bir Araç Seçiniz..."));
         QCOMPARE(boxesOf(w), Boxes{});
         QVERIFY(sandbox.boxes().isEmpty());
@@ -119,7 +120,8 @@ private slots:
         ana& w = openMainWindow();
         testing::pickFromList(w.cboCourses, 1);
         // The main window reads the first table only.
-        QCOMPARE(boxesOf(w), (Boxes{QStringLiteral("Honda Civic 1.6 VTi"), QStringLiteral("160"), QStringLiteral("160")}));
+        QCOMPARE(boxesOf(w),
+                 (Boxes{QStringLiteral("Honda Civic 1.6 VTi"), QStringLiteral("160"), QStringLiteral("160")}));
         testing::pickFromList(w.cboCourses, 0);
         QCOMPARE(boxesOf(w), (Boxes{QStringLiteral("Fiat Tempra 2.0"), QStringLiteral("113"), QStringLiteral("113")}));
     }
@@ -127,7 +129,8 @@ private slots:
     void aNameTwiceIsListedTwiceAndShowsItsFirstRow()
     {
         testing::Sandbox sandbox;
-        CarDatabaseFixture db({{QStringLiteral("VW Golf GTI"), 110}, {QStringLiteral("Opel Corsa"), 60},
+        CarDatabaseFixture db({{QStringLiteral("VW Golf GTI"), 110},
+                               {QStringLiteral("Opel Corsa"), 60},
                                {QStringLiteral("VW Golf GTI"), 220}});
         ana& w = openMainWindow();
         QCOMPARE(items(w.cboCourses).count(QStringLiteral("VW Golf GTI")), 2);
@@ -152,7 +155,8 @@ private slots:
     void aNameWithAQuoteSelectsItsOwnRow()
     {
         testing::Sandbox sandbox;
-        CarDatabaseFixture db({{QStringLiteral("Renault 12 'Toros'"), 68}, {QStringLiteral("x' OR '1'='1"), 1},
+        CarDatabaseFixture db({{QStringLiteral("Renault 12 'Toros'"), 68},
+                               {QStringLiteral("x' OR '1'='1"), 1},
                                {QStringLiteral("Fiat Uno"), 45}});
         ana& w = openMainWindow();
         testing::pickFromList(w.cboCourses, 0);

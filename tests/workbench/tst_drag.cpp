@@ -77,11 +77,13 @@ int raceToTheEnd(drag& w, int limit = 1000)
     return steps;
 }
 
-const QList<Car> whiteCars = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Yüz On İki"), 112},
-                              {QStringLiteral("Sıfır"), 0},     {QStringLiteral("Roket"), 8000},
-                              {QStringLiteral("Bozuk"), std::nullopt}, {QStringLiteral("Dev"), 1e12}};
-const QList<Car> redCars = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Doksan Dokuz"), 99},
-                            {QStringLiteral("Roket"), 8000}, {QStringLiteral("Sınırsız"), 1e308}};
+const QList<Car> whiteCars = {
+    {QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Yüz On İki"), 112},     {QStringLiteral("Sıfır"), 0},
+    {QStringLiteral("Roket"), 8000}, {QStringLiteral("Bozuk"), std::nullopt}, {QStringLiteral("Dev"), 1e12}};
+const QList<Car> redCars = {{QStringLiteral("Yüzlük"), 100},
+                            {QStringLiteral("Doksan Dokuz"), 99},
+                            {QStringLiteral("Roket"), 8000},
+                            {QStringLiteral("Sınırsız"), 1e308}};
 
 } // namespace
 
@@ -237,19 +239,24 @@ private slots:
         QTest::addColumn<float>("left1");
         QTest::addColumn<float>("left2");
         QTest::addColumn<QString>("winner");
-        QTest::newRow("100 vs 100: same step, car 2 named") << "Yüzlük" << "Yüzlük" << 80 << 160.f << 160.f << "Yüzlük";
-        QTest::newRow("100 vs 99: car 2 exactly on the line") << "Yüzlük" << "Doksan Dokuz" << 80 << 160.f << 240.f
-                                                              << "Doksan Dokuz";
-        QTest::newRow("112 vs 100: car 1 in step 71") << "Yüz On İki" << "Yüzlük" << 71 << 208.f << 1060.f << "Yüz On İki";
+        QTest::newRow("100 vs 100: same step, car 2 named") << "Yüzlük"
+                                                            << "Yüzlük" << 80 << 160.f << 160.f << "Yüzlük";
+        QTest::newRow("100 vs 99: car 2 exactly on the line")
+            << "Yüzlük"
+            << "Doksan Dokuz" << 80 << 160.f << 240.f << "Doksan Dokuz";
+        QTest::newRow("112 vs 100: car 1 in step 71") << "Yüz On İki"
+                                                      << "Yüzlük" << 71 << 208.f << 1060.f << "Yüz On İki";
         // Powers that put a car billions of pixels (or infinitely far) past the line in one step.
-        QTest::newRow("1e12 vs 100: car 1 in step 1") << "Dev" << "Yüzlük" << 1 << static_cast<float>(8160 - 1e12)
-                                                      << 8060.f << "Dev";
-        QTest::newRow("100 vs 1e308: car 2 in step 1") << "Yüzlük" << "Sınırsız" << 1 << 8060.f
-                                                        << -std::numeric_limits<float>::infinity() << "Sınırsız";
-        QTest::newRow("1e12 vs 1e308: both in step 1, car 2 named") << "Dev" << "Sınırsız" << 1
-                                                                    << static_cast<float>(8160 - 1e12)
-                                                                    << -std::numeric_limits<float>::infinity()
-                                                                    << "Sınırsız";
+        QTest::newRow("1e12 vs 100: car 1 in step 1")
+            << "Dev"
+            << "Yüzlük" << 1 << static_cast<float>(8160 - 1e12) << 8060.f << "Dev";
+        QTest::newRow("100 vs 1e308: car 2 in step 1")
+            << "Yüzlük"
+            << "Sınırsız" << 1 << 8060.f << -std::numeric_limits<float>::infinity() << "Sınırsız";
+        QTest::newRow("1e12 vs 1e308: both in step 1, car 2 named")
+            << "Dev"
+            << "Sınırsız" << 1 << static_cast<float>(8160 - 1e12) << -std::numeric_limits<float>::infinity()
+            << "Sınırsız";
     }
     void whoWinsAndWhen()
     {
@@ -416,10 +423,12 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("said");
         for (int car : {1, 2}) {
-            QTest::addRow("car %d, text", car) << car << "'yüz'" << "yüz" << "beygir gücü \"yüz\"";
+            QTest::addRow("car %d, text", car) << car << "'yüz'"
+                                               << "yüz"
+                                               << "beygir gücü \"yüz\"";
             for (const char* infinity : {"1e400", "-1e400"})
-                QTest::addRow("car %d, %s", car, infinity)
-                    << car << QString::fromLatin1(infinity) << "0" << "veritabanındaki beygir gücü";
+                QTest::addRow("car %d, %s", car, infinity) << car << QString::fromLatin1(infinity) << "0"
+                                                           << "veritabanındaki beygir gücü";
         }
     }
     void aStoredPowerThatIsNotANumberStopsTheRace()

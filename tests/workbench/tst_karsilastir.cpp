@@ -73,7 +73,10 @@ QStringList snapshot(const Side& s)
 }
 
 // The state of a car with no car chosen: placeholder, blank boxes, every pair not applied.
-QStringList noCar() { return QStringList{QStringLiteral("Lütfen Bir Araç Seçiniz..."), "1", "", "", ""} + QStringList(6, "100"); }
+QStringList noCar()
+{
+    return QStringList{QStringLiteral("Lütfen Bir Araç Seçiniz..."), "1", "", "", ""} + QStringList(6, "100");
+}
 
 void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
@@ -82,10 +85,10 @@ using testing::pickByName;
 // The comparison window as a user reaches it: the main window's "Oto Karşılaştırma".
 karsilastir& openFromMainWindow() { return testing::openFromMainWindow<karsilastir>(&ana::lvButtons_H2); }
 
-const QList<Car> firstTable = {{QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Ortak"), 150},
-                               {QStringLiteral("Güçlü"), 300}};
-const QList<Car> secondTable = {{QStringLiteral("Ortak"), 250}, {QStringLiteral("Yüzlük"), 100},
-                                {QStringLiteral("İkiyüzlük"), 200}};
+const QList<Car> firstTable = {
+    {QStringLiteral("Yüzlük"), 100}, {QStringLiteral("Ortak"), 150}, {QStringLiteral("Güçlü"), 300}};
+const QList<Car> secondTable = {
+    {QStringLiteral("Ortak"), 250}, {QStringLiteral("Yüzlük"), 100}, {QStringLiteral("İkiyüzlük"), 200}};
 
 // A test row per car.
 void forEachCar()
@@ -143,8 +146,8 @@ private slots:
         QCOMPARE(w.Label27->text(), QStringLiteral(" Dereceli Egzantirik"));
         // One set of gain holders, out of sight beyond the right edge.
         int sum = 0;
-        for (controls::TextBox* holder : {w.havafiltresi, w.sonsusturucu, w.katalatikiptal, w.headers, w.ciptuning,
-                                          w.dereceliegzantirik}) {
+        for (controls::TextBox* holder :
+             {w.havafiltresi, w.sonsusturucu, w.katalatikiptal, w.headers, w.ciptuning, w.dereceliegzantirik}) {
             sum += holder->text().toInt();
             QVERIFY(holder->x() >= w.width());
         }

@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(w.Combo1->count(), 3);
         QCOMPARE(w.Combo1->itemText(0), renault.arac);
         const QStringList captions = {"Aracın  Beygir Gücü:", "Silindir Hacimi:", "Silindir Sayısı:",
-                                      "0-100 Km Hızlanma", "Ağırlık:", "90km ortalam hızda Yakıt durumu:"};
+                                      "0-100 Km Hızlanma",    "Ağırlık:",         "90km ortalam hızda Yakıt durumu:"};
         const std::size_t captionIndex[2][6] = {{1, 2, 3, 4, 5, 6}, {0, 7, 8, 9, 10, 11}};
         for (int car : {1, 2}) {
             QCOMPARE(list(w, car)->text(), QStringLiteral("Lütfen Bir Araç Seçiniz..."));

@@ -71,8 +71,8 @@ private slots:
         QCOMPARE(int(splash->tickCount), 1);
         splash->tmrTimer->setEnabled(false); // the test drives the ticks itself
 
-        const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4,
-                                     5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 6};
+        const QList<int> expected = {1, 2, 3, 4, 5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3,
+                                     4, 5, 6, 7, 8, 7, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 6};
         for (int tick = 1; tick <= 38; ++tick) {
             splash->tmrTimer_Timer();
             QCOMPARE(litSquare(*splash), expected[tick - 1]);
@@ -147,13 +147,20 @@ private slots:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing" << "dosya bulunamadı";
-        QTest::newRow("not SQLite") << "garbage" << "SQLite veritabanı değil";
-        QTest::newRow("empty file") << "empty" << "'kayitlar' tablosu yok";
-        QTest::newRow("table missing") << "DROP TABLE kayitlar2" << "'kayitlar2' tablosu yok";
-        QTest::newRow("column missing") << "ALTER TABLE kayitlar DROP COLUMN yakit" << "'kayitlar' tablosunda 'yakit' sütunu yok";
-        QTest::newRow("damaged pages") << "pages" << "bütünlük denetiminden geçemedi";
-        QTest::newRow("held by another program") << "held" << "başka bir program tarafından kullanılıyor";
+        QTest::newRow("missing") << "missing"
+                                 << "dosya bulunamadı";
+        QTest::newRow("not SQLite") << "garbage"
+                                    << "SQLite veritabanı değil";
+        QTest::newRow("empty file") << "empty"
+                                    << "'kayitlar' tablosu yok";
+        QTest::newRow("table missing") << "DROP TABLE kayitlar2"
+                                       << "'kayitlar2' tablosu yok";
+        QTest::newRow("column missing") << "ALTER TABLE kayitlar DROP COLUMN yakit"
+                                        << "'kayitlar' tablosunda 'yakit' sütunu yok";
+        QTest::newRow("damaged pages") << "pages"
+                                       << "bütünlük denetiminden geçemedi";
+        QTest::newRow("held by another program") << "held"
+                                                 << "başka bir program tarafından kullanılıyor";
     }
     void anUnusableDatabaseStopsTheStart()
     {
@@ -201,12 +208,12 @@ private slots:
         testing::Sandbox sandbox;
         CarDatabaseFixture db;
         ana& w = forms::instance<ana>();
-        const QList<controls::lvButtons_H*> column = {w.lvButtons_H11, w.Command50, w.lvButtons_H5,
-                                                      w.lvButtons_H4, w.lvButtons_H2, w.lvButtons_H10,
-                                                      w.lvButtons_H3, w.lvButtons_H7, w.lvButtons_H6};
-        const QStringList captions = {"Araç Özellikleri", "Modifiye Listesi", "Modifiye siteleri",
-                                      "Ne Nedir ???", "Oto Karşılaştırma", "Sanal Drag", "Sözlük",
-                                      "Sürüş Taktikleri", "Programcı Hakkında"};
+        const QList<controls::lvButtons_H*> column = {w.lvButtons_H11, w.Command50,    w.lvButtons_H5,
+                                                      w.lvButtons_H4,  w.lvButtons_H2, w.lvButtons_H10,
+                                                      w.lvButtons_H3,  w.lvButtons_H7, w.lvButtons_H6};
+        const QStringList captions = {"Araç Özellikleri", "Modifiye Listesi",  "Modifiye siteleri",
+                                      "Ne Nedir ???",     "Oto Karşılaştırma", "Sanal Drag",
+                                      "Sözlük",           "Sürüş Taktikleri",  "Programcı Hakkında"};
         for (int i = 0; i < column.size(); ++i) {
             QCOMPARE(column[i]->text(), captions[i]);
             QCOMPARE(column[i]->x(), 488); // 7320 twips

@@ -12,7 +12,7 @@ namespace workbench {
 
 QStringList CarDatabase::columns()
 {
-    return {QStringLiteral("arac"),     QStringLiteral("beygir"),  QStringLiteral("silindirhacim"),
+    return {QStringLiteral("arac"),         QStringLiteral("beygir"),   QStringLiteral("silindirhacim"),
             QStringLiteral("silindirsayi"), QStringLiteral("hizlanma"), QStringLiteral("agirlik"),
             QStringLiteral("yakit")};
 }

@@ -12,7 +12,8 @@ const std::array<Modification, ModificationCatalogue::size>& ModificationCatalog
         {QStringLiteral("katalatikiptal"), QStringLiteral("4"), QStringLiteral(" Konvertör Iptal'i"),
          QStringLiteral("       Katalitik Konvertör Iptal'i")},
         {QStringLiteral("headers"), QStringLiteral("5"), QStringLiteral("Headers"), QStringLiteral("Headers")},
-        {QStringLiteral("ciptuning"), QStringLiteral("12"), QStringLiteral("Chip Tuning"), QStringLiteral("Chip Tuning")},
+        {QStringLiteral("ciptuning"), QStringLiteral("12"), QStringLiteral("Chip Tuning"),
+         QStringLiteral("Chip Tuning")},
         {QStringLiteral("dereceliegzantirik"), QStringLiteral("10"), QStringLiteral("Dereceli Egzantirik"),
          QStringLiteral(" Dereceli Egzantirik")},
     }};

@@ -12,14 +12,14 @@ ModifiedCar::ModifiedCar(CarList carList, controls::TextBox* result, const Pairs
     : carList_(std::move(carList)),
       // The list guards the total and locks on the first add, so the car cannot change under its
       // modifications.
-      total_(result, [list = carList_.list()] { return carIsPicked(list); },
-             [list = carList_.list(), afterAdd = std::move(afterAdd)] {
-                 list->setEnabled(false);
-                 if (afterAdd)
-                     afterAdd();
-             }),
-      pairs_(pairs),
-      blankOnReset_(std::move(blankOnReset)), afterReset_(std::move(afterReset))
+      total_(
+          result, [list = carList_.list()] { return carIsPicked(list); },
+          [list = carList_.list(), afterAdd = std::move(afterAdd)] {
+              list->setEnabled(false);
+              if (afterAdd)
+                  afterAdd();
+          }),
+      pairs_(pairs), blankOnReset_(std::move(blankOnReset)), afterReset_(std::move(afterReset))
 {
 }
 

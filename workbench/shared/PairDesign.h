@@ -24,8 +24,10 @@ template <class Window, class Control>
 using Slot = Control*& (*)(Window&);
 
 namespace detail {
-template <class> struct MemberOf;
-template <class Window, class Type> struct MemberOf<Type Window::*> {
+template <class>
+struct MemberOf;
+template <class Window, class Type>
+struct MemberOf<Type Window::*> {
     using Class = Window;
     using Value = Type;
 };
@@ -99,8 +101,8 @@ ui::AddRemovePair buildPair(Window& w, const PairDesign<Window>& design, const P
                                                 look.caption, modification.gridCaption);
 
     auto makeButton = [&](const typename PairDesign<Window>::Button& button, const QString& caption) {
-        auto* control = w.*button.control = ui::makePushButton(parent, QLatin1String(button.name), caption,
-                                                               button.at, look.buttonFont, look.buttons);
+        auto* control = w.*button.control =
+            ui::makePushButton(parent, QLatin1String(button.name), caption, button.at, look.buttonFont, look.buttons);
         forms::on(control, &controls::lvButtons_H::Click, &w, button.onClick);
         return control;
     };
