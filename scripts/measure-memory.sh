@@ -5,6 +5,10 @@
 #
 #   scripts/measure-memory.sh [rounds [program]]   (200 rounds and build/bin/zenvortali unless given)
 #
+# With ZV_SMAPS_DIR=folder and ZV_SMAPS_ROUNDS="1 50 100" it also copies /proc/PID/smaps and
+# smaps_rollup into that folder after each of those rounds (smaps-R, smaps_rollup-R), to see which
+# mappings hold the growth.
+#
 # Needs xvfb-run, xdotool and python3 (which sends the close request a window manager sends).
 # The button positions are the main window's and the topic index's design, in twips, at the
 # virtual screen's 96 dots per inch.
@@ -79,6 +83,16 @@ open_and_close() {
   wait_gone "$w"
 }
 
+# Copies the program's mappings after round $1, when asked to.
+dump_smaps() {
+  [ -n "${ZV_SMAPS_DIR:-}" ] || return 0
+  [[ " ${ZV_SMAPS_ROUNDS:-} " == *" $1 "* ]] || return 0
+  mkdir -p "$ZV_SMAPS_DIR"
+  sleep 1
+  cat "/proc/$pid/smaps" >"$ZV_SMAPS_DIR/smaps-$1"
+  cat "/proc/$pid/smaps_rollup" >"$ZV_SMAPS_DIR/smaps_rollup-$1"
+}
+
 rss() { awk '/^VmRSS/ { printf "%.1f MB", $2 / 1024 }' "/proc/$pid/status"; }
 
 # The main window, once the splash has handed over to it.
@@ -120,8 +134,10 @@ echo "after start:      $(rss)"
 round
 sleep 1
 echo "after round 1:    $(rss)"
+dump_smaps 1
 for r in $(seq 2 "$rounds"); do
   round
+  dump_smaps "$r"
 done
 sleep 1
 echo "after round $rounds:  $(rss)"

@@ -7,8 +7,13 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 
 #include <map>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace forms {
 
@@ -41,7 +46,16 @@ void forgetInstance(Form* form)
 
 Form::Form(QWidget* parent) : QWidget(parent, Qt::Window) { setAttribute(Qt::WA_DeleteOnClose); }
 
-Form::~Form() { detail::forgetInstance(this); }
+Form::~Form()
+{
+    detail::forgetInstance(this);
+#if defined(__GLIBC__)
+    // A closed window's memory is freed amid what stays, and the C library gives back to the system
+    // only the top of its heap, so the freed pages stay resident (about 1.2 MB once every window has
+    // been opened). Once the window's last piece is gone, after this event, they are handed back.
+    QTimer::singleShot(0, [] { malloc_trim(0); });
+#endif
+}
 
 void Form::load()
 {
