@@ -25,9 +25,6 @@ constexpr int kCodes = 256;
 constexpr int16_t kDown = INT16_MIN; // 0x8000
 constexpr int16_t kPressedSince = 1;
 
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
 // What the previous query of each code saw, and, without an X server, what the program's own
 // windows saw of each key and button.
 struct KeyBook {
@@ -101,12 +98,12 @@ bool downOnX(xcb_connection_t* c, int code)
                                                 : 0;
     if (buttonMask) {
         const Reply<xcb_query_pointer_reply_t> pointer{
-            xcb_query_pointer_reply(c, xcb_query_pointer(c, x11Root(c)), nullptr), &std::free};
+            xcb_query_pointer_reply(c, xcb_query_pointer(c, x11Root(c)), nullptr)};
         return pointer && (pointer->mask & buttonMask);
     }
     if (!isKeyboardCode(code))
         return false;
-    const Reply<xcb_query_keymap_reply_t> keymap{xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr), &std::free};
+    const Reply<xcb_query_keymap_reply_t> keymap{xcb_query_keymap_reply(c, xcb_query_keymap(c), nullptr)};
     if (!keymap)
         return false;
     // The symbols of the keys that are down, asked all at once; few keys are down at a time.
@@ -116,8 +113,7 @@ bool downOnX(xcb_connection_t* c, int code)
             asked.push_back(xcb_get_keyboard_mapping(c, static_cast<xcb_keycode_t>(keycode), 1));
     bool down = false;
     for (const xcb_get_keyboard_mapping_cookie_t cookie : asked) {
-        const Reply<xcb_get_keyboard_mapping_reply_t> mapping{xcb_get_keyboard_mapping_reply(c, cookie, nullptr),
-                                                              &std::free};
+        const Reply<xcb_get_keyboard_mapping_reply_t> mapping{xcb_get_keyboard_mapping_reply(c, cookie, nullptr)};
         if (!mapping || mapping->keysyms_per_keycode == 0)
             continue;
         const xcb_keysym_t* symbols = xcb_get_keyboard_mapping_keysyms(mapping.get());

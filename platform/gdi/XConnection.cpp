@@ -21,6 +21,13 @@ constexpr uint32_t kUrgencyHint = 1u << 8;
 
 } // namespace
 
+uint32_t atomNamed(xcb_connection_t* c, const char* name)
+{
+    const Reply<xcb_intern_atom_reply_t> atom{
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::strlen(name), name), nullptr)};
+    return atom ? atom->atom : uint32_t{XCB_ATOM_NONE};
+}
+
 xcb_connection_t* x11Connection()
 {
     if (!qGuiApp)
@@ -44,8 +51,7 @@ void setUrgencyHint(QWidget* window, bool urgent)
     const xcb_get_property_cookie_t cookie =
         xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, kHintsLength);
     // The other hints (input focus, initial state) stay as the toolkit set them.
-    if (const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply{
-            xcb_get_property_reply(c, cookie, nullptr), &std::free};
+    if (const Reply<xcb_get_property_reply_t> reply{xcb_get_property_reply(c, cookie, nullptr)};
         reply && reply->format == 32) {
         const int length = std::min(xcb_get_property_value_length(reply.get()) / 4, kHintsLength);
         std::memcpy(hints.data(), xcb_get_property_value(reply.get()), static_cast<size_t>(length) * 4);

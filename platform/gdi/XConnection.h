@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 struct xcb_connection_t;
 class QWidget;
@@ -12,6 +14,16 @@ namespace gdi::detail {
 
 xcb_connection_t* x11Connection(); // null without an X server
 uint32_t x11Root(xcb_connection_t* connection);
+
+// A reply of the X server, which the caller frees.
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <class T>
+using Reply = std::unique_ptr<T, FreeReply>;
+
+// The atom of a name, XCB_ATOM_NONE (0) when nobody ever named it (so nothing can carry it).
+uint32_t atomNamed(xcb_connection_t* connection, const char* name);
 
 // Sets or clears the urgency flag of a top-level window's hints, the attention look the desktop's
 // panels show; a window not created on the X server yet is left alone.

@@ -11,9 +11,6 @@ namespace gdi::detail {
 
 namespace {
 
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
 // The screen is the first one, as x11Root's is.
 constexpr char kTraySelection[] = "_NET_SYSTEM_TRAY_S0";
 
@@ -21,13 +18,11 @@ constexpr char kTraySelection[] = "_NET_SYSTEM_TRAY_S0";
 
 uint32_t systemTray(xcb_connection_t* c)
 {
-    const Reply<xcb_intern_atom_reply_t> atom{
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::strlen(kTraySelection), kTraySelection), nullptr),
-        &std::free};
-    if (!atom || atom->atom == XCB_ATOM_NONE)
+    const uint32_t atom = atomNamed(c, kTraySelection);
+    if (atom == XCB_ATOM_NONE)
         return 0; // nobody ever named the selection, so nobody owns it
     const Reply<xcb_get_selection_owner_reply_t> owner{
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr), &std::free};
+        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom), nullptr)};
     return owner ? owner->owner : 0;
 }
 
@@ -35,7 +30,7 @@ uint32_t topLevelOf(xcb_connection_t* c, uint32_t window)
 {
     const uint32_t root = x11Root(c);
     for (uint32_t w = window; w != 0 && w != root;) {
-        const Reply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr), &std::free};
+        const Reply<xcb_query_tree_reply_t> tree{xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr)};
         if (!tree)
             return 0;
         if (tree->parent == root)
@@ -47,13 +42,11 @@ uint32_t topLevelOf(xcb_connection_t* c, uint32_t window)
 
 bool outerRect(xcb_connection_t* c, uint32_t window, int32_t& left, int32_t& top, int32_t& right, int32_t& bottom)
 {
-    const Reply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr),
-                                                   &std::free};
+    const Reply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
     if (!geometry)
         return false;
     const Reply<xcb_translate_coordinates_reply_t> at{
-        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, x11Root(c), 0, 0), nullptr),
-        &std::free};
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, window, x11Root(c), 0, 0), nullptr)};
     if (!at)
         return false;
     // The translated origin is inside the border.

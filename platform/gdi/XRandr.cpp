@@ -14,24 +14,20 @@ namespace gdi::detail {
 
 namespace {
 
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
 bool hasRandr12(xcb_connection_t* c)
 {
     const xcb_query_extension_reply_t* extension = xcb_get_extension_data(c, &xcb_randr_id);
     if (!extension || !extension->present)
         return false;
     const Reply<xcb_randr_query_version_reply_t> version{
-        xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 2), nullptr), &std::free};
+        xcb_randr_query_version_reply(c, xcb_randr_query_version(c, 1, 2), nullptr)};
     return version && (version->major_version > 1 || version->minor_version >= 2);
 }
 
 Reply<xcb_randr_get_screen_resources_current_reply_t> resources(xcb_connection_t* c)
 {
-    return {
-        xcb_randr_get_screen_resources_current_reply(c, xcb_randr_get_screen_resources_current(c, x11Root(c)), nullptr),
-        &std::free};
+    return Reply<xcb_randr_get_screen_resources_current_reply_t>{xcb_randr_get_screen_resources_current_reply(
+        c, xcb_randr_get_screen_resources_current(c, x11Root(c)), nullptr)};
 }
 
 uint32_t frequencyOf(const xcb_randr_mode_info_t& m)
@@ -57,14 +53,13 @@ struct ScreenSize {
 ScreenSize screenSize(xcb_connection_t* c)
 {
     ScreenSize size;
-    const Reply<xcb_get_geometry_reply_t> root{xcb_get_geometry_reply(c, xcb_get_geometry(c, x11Root(c)), nullptr),
-                                               &std::free};
+    const Reply<xcb_get_geometry_reply_t> root{xcb_get_geometry_reply(c, xcb_get_geometry(c, x11Root(c)), nullptr)};
     if (root) {
         size.width = root->width;
         size.height = root->height;
     }
     const Reply<xcb_randr_get_screen_info_reply_t> info{
-        xcb_randr_get_screen_info_reply(c, xcb_randr_get_screen_info(c, x11Root(c)), nullptr), &std::free};
+        xcb_randr_get_screen_info_reply(c, xcb_randr_get_screen_info(c, x11Root(c)), nullptr)};
     if (info && info->sizeID < xcb_randr_get_screen_info_sizes_length(info.get())) {
         const xcb_randr_screen_size_t& s = xcb_randr_get_screen_info_sizes(info.get())[info->sizeID];
         size.widthMm = s.mwidth;
@@ -106,13 +101,12 @@ std::optional<PrimaryOutput> primaryOutput(xcb_connection_t* c)
     if (!screen)
         return std::nullopt;
     const Reply<xcb_randr_get_output_primary_reply_t> primary{
-        xcb_randr_get_output_primary_reply(c, xcb_randr_get_output_primary(c, x11Root(c)), nullptr), &std::free};
+        xcb_randr_get_output_primary_reply(c, xcb_randr_get_output_primary(c, x11Root(c)), nullptr)};
     const auto outputInfo = [&](xcb_randr_output_t output) {
-        return Reply<xcb_randr_get_output_info_reply_t>{
-            xcb_randr_get_output_info_reply(c, xcb_randr_get_output_info(c, output, screen->config_timestamp), nullptr),
-            &std::free};
+        return Reply<xcb_randr_get_output_info_reply_t>{xcb_randr_get_output_info_reply(
+            c, xcb_randr_get_output_info(c, output, screen->config_timestamp), nullptr)};
     };
-    Reply<xcb_randr_get_output_info_reply_t> output{nullptr, &std::free};
+    Reply<xcb_randr_get_output_info_reply_t> output{nullptr};
     if (primary && primary->output != XCB_NONE)
         output = outputInfo(primary->output);
     const xcb_randr_output_t* outputs = xcb_randr_get_screen_resources_current_outputs(screen.get());
@@ -137,8 +131,7 @@ std::optional<PrimaryOutput> primaryOutput(xcb_connection_t* c)
     if (output->crtc == XCB_NONE)
         return result;
     const Reply<xcb_randr_get_crtc_info_reply_t> crtc{
-        xcb_randr_get_crtc_info_reply(c, xcb_randr_get_crtc_info(c, output->crtc, screen->config_timestamp), nullptr),
-        &std::free};
+        xcb_randr_get_crtc_info_reply(c, xcb_randr_get_crtc_info(c, output->crtc, screen->config_timestamp), nullptr)};
     if (!crtc || crtc->mode == XCB_NONE)
         return result;
     const ScreenSize size = screenSize(c);
@@ -164,10 +157,8 @@ CrtcSetting withMode(xcb_connection_t* c, const CrtcSetting& current, const Outp
         for (int i = 0; i < screen->num_crtcs; ++i) {
             if (crtcs[i] == current.crtc)
                 continue;
-            const Reply<xcb_randr_get_crtc_info_reply_t> other{
-                xcb_randr_get_crtc_info_reply(c, xcb_randr_get_crtc_info(c, crtcs[i], screen->config_timestamp),
-                                              nullptr),
-                &std::free};
+            const Reply<xcb_randr_get_crtc_info_reply_t> other{xcb_randr_get_crtc_info_reply(
+                c, xcb_randr_get_crtc_info(c, crtcs[i], screen->config_timestamp), nullptr)};
             if (other && other->mode != XCB_NONE) {
                 right = std::max(right, other->x + other->width);
                 bottom = std::max(bottom, other->y + other->height);
@@ -196,14 +187,12 @@ bool applySetting(xcb_connection_t* c, const CrtcSetting& setting)
         if (width != now.width || height != now.height)
             setScreenSize(c, width, height, millimetres(width, now.width, now.widthMm),
                           millimetres(height, now.height, now.heightMm));
-        const Reply<xcb_randr_set_crtc_config_reply_t> reply{
-            xcb_randr_set_crtc_config_reply(
-                c,
-                xcb_randr_set_crtc_config(c, setting.crtc, XCB_CURRENT_TIME, screen->config_timestamp, setting.x,
-                                          setting.y, setting.mode, setting.rotation,
-                                          static_cast<uint32_t>(setting.outputs.size()), setting.outputs.data()),
-                nullptr),
-            &std::free};
+        const Reply<xcb_randr_set_crtc_config_reply_t> reply{xcb_randr_set_crtc_config_reply(
+            c,
+            xcb_randr_set_crtc_config(c, setting.crtc, XCB_CURRENT_TIME, screen->config_timestamp, setting.x, setting.y,
+                                      setting.mode, setting.rotation, static_cast<uint32_t>(setting.outputs.size()),
+                                      setting.outputs.data()),
+            nullptr)};
         applied = reply && reply->status == XCB_RANDR_SET_CONFIG_SUCCESS;
         if (applied && (width != setting.screenWidth || height != setting.screenHeight))
             setScreenSize(c, setting.screenWidth, setting.screenHeight, setting.screenWidthMm, setting.screenHeightMm);

@@ -13,17 +13,7 @@ namespace gdi::detail {
 
 namespace {
 
-template <class T>
-using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
 constexpr uint32_t kOpaque = 0xFF000000u;
-
-uint32_t atomNamed(xcb_connection_t* c, const char* name)
-{
-    const Reply<xcb_intern_atom_reply_t> atom{
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, std::strlen(name), name), nullptr), &std::free};
-    return atom ? atom->atom : uint32_t{XCB_ATOM_NONE};
-}
 
 // The 32-bit values of a root window property, empty when it is not set.
 std::vector<uint32_t> rootProperty(xcb_connection_t* c, const char* name, uint32_t type, uint32_t count)
@@ -32,7 +22,7 @@ std::vector<uint32_t> rootProperty(xcb_connection_t* c, const char* name, uint32
     if (atom == XCB_ATOM_NONE)
         return {}; // nobody ever named it, so nobody set it
     const Reply<xcb_get_property_reply_t> reply{
-        xcb_get_property_reply(c, xcb_get_property(c, 0, x11Root(c), atom, type, 0, count), nullptr), &std::free};
+        xcb_get_property_reply(c, xcb_get_property(c, 0, x11Root(c), atom, type, 0, count), nullptr)};
     if (!reply || reply->format != 32)
         return {};
     const auto* values = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -56,13 +46,11 @@ bool readPixels(xcb_connection_t* c, uint32_t drawable, int x, int y, int width,
 {
     if (width <= 0 || height <= 0)
         return true;
-    const Reply<xcb_get_image_reply_t> image{
-        xcb_get_image_reply(c,
-                            xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, static_cast<int16_t>(x),
-                                          static_cast<int16_t>(y), static_cast<uint16_t>(width),
-                                          static_cast<uint16_t>(height), ~0u),
-                            nullptr),
-        &std::free};
+    const Reply<xcb_get_image_reply_t> image{xcb_get_image_reply(
+        c,
+        xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, drawable, static_cast<int16_t>(x), static_cast<int16_t>(y),
+                      static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0u),
+        nullptr)};
     // Depth 24 and 32 in 32-bit pixels, least significant byte first, are blue, green, red and a
     // spare byte, as Format_RGB32 is in memory here.
     if (!image || (image->depth != 24 && image->depth != 32) || bitsPerPixel(c, image->depth) != 32
@@ -83,8 +71,7 @@ bool readPixels(xcb_connection_t* c, uint32_t drawable, int x, int y, int width,
 
 bool drawableSize(xcb_connection_t* c, uint32_t drawable, int& width, int& height)
 {
-    const Reply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(c, xcb_get_geometry(c, drawable), nullptr),
-                                                   &std::free};
+    const Reply<xcb_get_geometry_reply_t> geometry{xcb_get_geometry_reply(c, xcb_get_geometry(c, drawable), nullptr)};
     if (!geometry)
         return false;
     width = geometry->width;
