@@ -24,4 +24,16 @@ inline void twipsToPixels(std::initializer_list<vb::Int16*> horizontal, std::ini
         *y = vb::CInt(static_cast<double>(y->value()) / perPixelY.value());
 }
 
+// The same by the exact twips per pixel, as the painting, line, shape and capture operations take
+// them: each quotient to the nearest whole number, halves to even.
+inline void exactTwipsToPixels(std::initializer_list<vb::Int16*> horizontal, std::initializer_list<vb::Int16*> vertical)
+{
+    const double perPixelX = forms::Screen::TwipsPerPixelX();
+    const double perPixelY = forms::Screen::TwipsPerPixelY();
+    for (vb::Int16* x : horizontal)
+        *x = vb::CInt(x->value() / perPixelX);
+    for (vb::Int16* y : vertical)
+        *y = vb::CInt(y->value() / perPixelY);
+}
+
 } // namespace graphics

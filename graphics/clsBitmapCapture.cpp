@@ -1,4 +1,5 @@
 // The screen, the desktop's wallpaper and a window copied into the image.
+#include "graphics/TwipsToPixels.h"
 #include "graphics/clsBitmap.h"
 
 #include "graphics/WorkBitmap.h"
@@ -21,14 +22,7 @@ void capturedArea(Int16& intScreenX, Int16& intScreenY, Int16& intDestWidth, Int
         intDestHeight = imageHeight;
     if (udtMeasurement != clsBitmap::Twips)
         return;
-    const double perPixelX = forms::Screen::TwipsPerPixelX();
-    const double perPixelY = forms::Screen::TwipsPerPixelY();
-    intDestX = vb::CInt(intDestX.value() / perPixelX);
-    intDestY = vb::CInt(intDestY.value() / perPixelY);
-    intDestWidth = vb::CInt(intDestWidth.value() / perPixelX);
-    intDestHeight = vb::CInt(intDestHeight.value() / perPixelY);
-    intScreenX = vb::CInt(intScreenX.value() / perPixelX);
-    intScreenY = vb::CInt(intScreenY.value() / perPixelY);
+    graphics::exactTwipsToPixels({&intDestX, &intDestWidth, &intScreenX}, {&intDestY, &intDestHeight, &intScreenY});
 }
 
 } // namespace

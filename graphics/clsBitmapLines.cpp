@@ -1,4 +1,5 @@
 // Lines and gradients, and splitting a colour into its components.
+#include "graphics/TwipsToPixels.h"
 #include "graphics/clsBitmap.h"
 
 #include "platform/forms/Screen.h"
@@ -24,10 +25,7 @@ void clsBitmap::DrawLine(Int16 intX1, Int16 intY1, Int16 intX2, Int16 intY2, int
                          int32_t udtMeasurement)
 {
     if (udtMeasurement == Twips) {
-        intX1 = vb::CInt(intX1.value() / forms::Screen::TwipsPerPixelX());
-        intX2 = vb::CInt(intX2.value() / forms::Screen::TwipsPerPixelX());
-        intY1 = vb::CInt(intY1.value() / forms::Screen::TwipsPerPixelY());
-        intY2 = vb::CInt(intY2.value() / forms::Screen::TwipsPerPixelY());
+        graphics::exactTwipsToPixels({&intX1, &intX2}, {&intY1, &intY2});
     }
     const gdi::LOGPEN record{
         gdi::PS_GEOMETRIC | gdi::PS_SOLID, {intWidth.value(), 0}, static_cast<gdi::COLORREF>(lngColour)};

@@ -1,5 +1,6 @@
 // Painting: copying the image out and another DC in, filling rectangles, stretch mode and colour
 // adjustment.
+#include "graphics/TwipsToPixels.h"
 #include "graphics/clsBitmap.h"
 
 #include "platform/forms/Screen.h"
@@ -31,10 +32,7 @@ void clsBitmap::DrawRect(int32_t lngColour, Int16 intTop, Int16 intLeft, Int16 i
     static_cast<void>(intLeft + intWidth);
     static_cast<void>(intTop + intHeight);
     if (udtMeasurement == Twips) {
-        intLeft = vb::CInt(intLeft.value() / forms::Screen::TwipsPerPixelX());
-        intWidth = vb::CInt(intWidth.value() / forms::Screen::TwipsPerPixelX());
-        intTop = vb::CInt(intTop.value() / forms::Screen::TwipsPerPixelY());
-        intHeight = vb::CInt(intHeight.value() / forms::Screen::TwipsPerPixelY());
+        graphics::exactTwipsToPixels({&intLeft, &intWidth}, {&intTop, &intHeight});
     }
     const int32_t colour = lngColour == BackgroundColourMarker ? m_lngBackgroundColour : lngColour;
     const gdi::LOGBRUSH record{static_cast<uint32_t>(lngStyle), static_cast<gdi::COLORREF>(colour),

@@ -1,4 +1,5 @@
 // Shapes: rounded rectangles, inverted areas and polygons.
+#include "graphics/TwipsToPixels.h"
 #include "graphics/clsBitmap.h"
 
 #include "platform/forms/Screen.h"
@@ -55,12 +56,7 @@ void clsBitmap::DrawRoundRect(int32_t lngColour, Int16 intLeft, Int16 intTop, In
     const gdi::HDC target = lnghDC != 0 ? lnghDC : m_hDC;
     if (udtMeasurement == Twips) {
         // By the twips per pixel as the screen reports them, each quotient to the nearest whole number.
-        const double perPixelX = forms::Screen::TwipsPerPixelX(), perPixelY = forms::Screen::TwipsPerPixelY();
-        intLeft = vb::CInt(intLeft.value() / perPixelX);
-        intRight = vb::CInt(intRight.value() / perPixelX);
-        intEdgeRadius = vb::CInt(intEdgeRadius.value() / perPixelX);
-        intTop = vb::CInt(intTop.value() / perPixelY);
-        intBottom = vb::CInt(intBottom.value() / perPixelY);
+        graphics::exactTwipsToPixels({&intLeft, &intRight, &intEdgeRadius}, {&intTop, &intBottom});
     }
     // The colour goes to the platform as it is: a system-colour code is not resolved.
     const auto colour = static_cast<gdi::COLORREF>(lngColour);
