@@ -1,6 +1,5 @@
-// The screen's display modes. Xvfb has a single mode, so CTest runs the display cases as
-// tst_x_display_modes on the X.Org server with its dummy driver (tests/xorg), which starts at
-// 1280 x 1024 and also has 1024 x 768 and 800 x 600; offscreen only the case without a server runs.
+// The screen's display modes, run by CTest as tst_x_display_modes on the X.Org dummy server
+// (tests/xorg: 1280 x 1024 at start, 1024 x 768, 800 x 600); offscreen only withoutAnXServer runs.
 #include "clsBitmapInternals.h"
 #include "graphics/clsBitmap.h"
 #include "platform/gdi/Gdi.h"
@@ -20,10 +19,14 @@ namespace {
 
 bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
-gdi::DEVMODEA record()
+// A record of the given size; fields names the ones given.
+gdi::DEVMODEA record(int width = 0, int height = 0, uint32_t fields = 0)
 {
     gdi::DEVMODEA mode{};
     mode.dmSize = sizeof mode;
+    mode.dmPelsWidth = static_cast<uint32_t>(width);
+    mode.dmPelsHeight = static_cast<uint32_t>(height);
+    mode.dmFields = fields;
     return mode;
 }
 
@@ -43,16 +46,7 @@ QSize screenRes(clsBitmap& b)
     return QSize(width.value(), height.value());
 }
 
-// Switches as another program would, past any clsBitmap.
-void switchTo(int width, int height)
-{
-    gdi::DEVMODEA mode = record();
-    mode.dmPelsWidth = static_cast<uint32_t>(width);
-    mode.dmPelsHeight = static_cast<uint32_t>(height);
-    mode.dmFields = gdi::DM_PELSWIDTH | gdi::DM_PELSHEIGHT;
-    QCOMPARE(gdi::ChangeDisplaySettingsA(&mode, gdi::CDS_FULLSCREEN), gdi::DISP_CHANGE_SUCCESSFUL);
-}
-
+constexpr uint32_t kSize = gdi::DM_PELSWIDTH | gdi::DM_PELSHEIGHT;
 const QSize kStart(1280, 1024);
 
 } // namespace
@@ -63,6 +57,9 @@ class TestClsBitmapDisplay : public QObject {
 private slots:
     void init()
     {
+        const bool offscreenCase = QTest::currentTestFunction() == QByteArrayView("withoutAnXServer");
+        if (onX11() == offscreenCase)
+            QSKIP(offscreenCase ? "runs on the offscreen platform" : "needs the X server with several modes");
         if (onX11())
             QCOMPARE(currentMode(), kStart);
     }
@@ -75,13 +72,8 @@ private slots:
 
     void withoutAnXServer()
     {
-        if (onX11())
-            QSKIP("runs on the offscreen platform");
-        gdi::DEVMODEA mode = record();
+        gdi::DEVMODEA mode = record(800, 600, kSize);
         QVERIFY(!gdi::EnumDisplaySettingsA(nullptr, 0, &mode));
-        mode.dmPelsWidth = 800;
-        mode.dmPelsHeight = 600;
-        mode.dmFields = gdi::DM_PELSWIDTH | gdi::DM_PELSHEIGHT;
         QVERIFY(gdi::ChangeDisplaySettingsA(&mode, gdi::CDS_TEST) != gdi::DISP_CHANGE_SUCCESSFUL);
         QVERIFY(gdi::ChangeDisplaySettingsA(&mode, gdi::CDS_FULLSCREEN) != gdi::DISP_CHANGE_SUCCESSFUL);
         QCOMPARE(gdi::ChangeDisplaySettingsA(nullptr, 0), gdi::DISP_CHANGE_SUCCESSFUL);
@@ -97,8 +89,6 @@ private slots:
 
     void enumDisplaySettings()
     {
-        if (!onX11())
-            QSKIP("needs the X server with several modes");
         QList<QSize> sizes;
         gdi::DEVMODEA mode = record();
         for (uint32_t i = 0; gdi::EnumDisplaySettingsA(nullptr, i, &mode); ++i) {
@@ -146,19 +136,14 @@ private slots:
     }
     void changeDisplaySettings()
     {
-        if (!onX11())
-            QSKIP("needs the X server with several modes");
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(uint32_t, bitsPerPixel);
         QFETCH(uint16_t, size);
         QFETCH(uint32_t, flags);
-        gdi::DEVMODEA mode{};
+        gdi::DEVMODEA mode = record(width, height, kSize | (bitsPerPixel ? gdi::DM_BITSPERPEL : 0));
         mode.dmSize = size;
-        mode.dmPelsWidth = static_cast<uint32_t>(width);
-        mode.dmPelsHeight = static_cast<uint32_t>(height);
         mode.dmBitsPerPel = bitsPerPixel;
-        mode.dmFields = gdi::DM_PELSWIDTH | gdi::DM_PELSHEIGHT | (bitsPerPixel ? gdi::DM_BITSPERPEL : 0);
         QTEST(gdi::ChangeDisplaySettingsA(&mode, flags), "result");
         QTEST(currentMode(), "shown");
         // The program's screen shows the change as soon as the call returns.
@@ -167,59 +152,42 @@ private slots:
         QCOMPARE(currentMode(), kStart);
     }
 
+    // ReturnOldDisplay goes back once, after a SetDisplay of its own: a change made by another stays.
     void setDisplay_data()
     {
-        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("width"); // 0: SetDisplay never called
         QTest::addColumn<int>("height");
         QTest::addColumn<QSize>("shown");
         QTest::newRow("a mode of the screen") << 800 << 600 << QSize(800, 600);
         QTest::newRow("another one") << 1024 << 768 << QSize(1024, 768);
         QTest::newRow("no such mode") << 1000 << 700 << kStart;
         QTest::newRow("negative") << -800 << 600 << kStart;
+        QTest::newRow("never set") << 0 << 0 << kStart;
     }
     void setDisplay()
     {
-        if (!onX11())
-            QSKIP("needs the X server with several modes");
         QFETCH(int, width);
         QFETCH(int, height);
         clsBitmap b;
-        b.SetDisplay(width, height);
-        QVERIFY(clsBitmapInternals::displayChanged(b));
-        QTEST(currentMode(), "shown");
-        QTEST(screenRes(b), "shown");
-        b.ReturnOldDisplay();
-        QVERIFY(!clsBitmapInternals::displayChanged(b));
-        QCOMPARE(currentMode(), kStart);
-        QCOMPARE(screenRes(b), kStart);
-    }
-
-    // ReturnOldDisplay acts only after a SetDisplay of its own: another change stays.
-    void returnOldDisplay_data()
-    {
-        QTest::addColumn<bool>("setBefore");
-        QTest::newRow("never set") << false;
-        QTest::newRow("already returned") << true;
-    }
-    void returnOldDisplay()
-    {
-        if (!onX11())
-            QSKIP("needs the X server with several modes");
-        QFETCH(bool, setBefore);
-        clsBitmap b;
-        if (setBefore) {
-            b.SetDisplay(800, 600);
+        if (width) {
+            b.SetDisplay(width, height);
+            QVERIFY(clsBitmapInternals::displayChanged(b));
+            QTEST(currentMode(), "shown");
+            QTEST(screenRes(b), "shown");
             b.ReturnOldDisplay();
+            QVERIFY(!clsBitmapInternals::displayChanged(b));
             QCOMPARE(currentMode(), kStart);
+            QCOMPARE(screenRes(b), kStart);
         }
-        switchTo(1024, 768);
+        gdi::DEVMODEA other = record(1024, 768, kSize);
+        QCOMPARE(gdi::ChangeDisplaySettingsA(&other, gdi::CDS_FULLSCREEN), gdi::DISP_CHANGE_SUCCESSFUL);
         b.ReturnOldDisplay();
         QCOMPARE(currentMode(), QSize(1024, 768));
         QCOMPARE(screenRes(b), QSize(1024, 768));
     }
 
-    // A program that changed the mode gives the screen back however it ends: before it is gone
-    // when it ends normally, moments later when a signal ends it.
+    // A program that changed the mode gives the screen back however it ends: at once when it ends
+    // normally, moments later when a signal ends it.
     void endOfProgram_data()
     {
         QTest::addColumn<QString>("how");
@@ -235,8 +203,6 @@ private slots:
     }
     void endOfProgram()
     {
-        if (!onX11())
-            QSKIP("needs the X server with several modes");
         QFETCH(QString, how);
         QFETCH(int, signal);
         QFETCH(bool, atOnce);
