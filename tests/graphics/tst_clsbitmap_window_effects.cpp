@@ -1,8 +1,6 @@
-// The bitmap class's window effects and the window calls under them: the desktop's window tree
-// with the system tray as the taskbar, the caption animation, window locking.
-//
-// CTest runs this on the offscreen platform, where the desktop has no tray, and again on a real X
-// server under xvfb-run (tst_x_window_effects), where a test window owns the tray selection.
+// Window effects and the window calls under them: the window tree with the system tray as the
+// taskbar, the caption animation, window locking. Run offscreen (no tray) and under xvfb-run
+// (tst_x_window_effects), where a test window owns the tray selection.
 #include "graphics/clsBitmap.h"
 #include "platform/forms/Form.h"
 #include "platform/gdi/Clock.h"
@@ -17,11 +15,12 @@
 
 #include <cstdlib>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
 bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
-
 xcb_connection_t* x11() { return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection(); }
 
 QWidget* outline()
@@ -46,8 +45,8 @@ QRect onServer(QWidget& w)
     return QRect(geometry->x, geometry->y, geometry->width, geometry->height);
 }
 
-// A clock that notes, at every pause of the animation, where its outline is: on the X server when
-// there is one (what the user sees), else where the window was put.
+// A clock noting at every pause of the animation where its outline is: on the X server when there
+// is one (what the user sees), else where the window was put.
 class FrameRecorder : public gdi::ManualClock {
 public:
     void sleep(uint32_t milliseconds) override
@@ -96,13 +95,32 @@ protected:
 
 QRect fromRect(const gdi::RECT& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
 
+// A window's class name as a buffer of `size` characters receives it, with the length returned.
+std::pair<int, QByteArray> className(gdi::HWND hwnd, int size = 255)
+{
+    std::vector<char> name(size, '\0');
+    const int length = gdi::GetClassNameA(hwnd, name.data(), size);
+    return {length, QByteArray(name.data())};
+}
+
+// Runs `effect` with a clock that records the animation's frames.
+template <class Effect>
+FrameRecorder recorded(Effect effect)
+{
+    FrameRecorder clock;
+    {
+        const gdi::ScopedClock scoped(clock);
+        effect();
+    }
+    return clock;
+}
+
 } // namespace
 
 class TestWindowEffects : public QObject {
     Q_OBJECT
 private slots:
     void windowTree();
-    void trayAsTaskbar();
     void titleToTrayAndBack_data();
     void titleToTrayAndBack();
     void lockWindow();
@@ -124,38 +142,26 @@ void TestWindowEffects::windowTree()
     QCOMPARE(gdi::GetWindow(gdi::windowHandle(&first), gdi::GW_HWNDNEXT), gdi::windowHandle(&second));
     QCOMPARE(gdi::GetWindow(gdi::windowHandle(&second), gdi::GW_HWNDNEXT), 0u);
     QCOMPARE(gdi::GetWindow(gdi::windowHandle(&second), gdi::GW_HWNDPREV), gdi::windowHandle(&first));
-    char name[16];
-    QCOMPARE(gdi::GetClassNameA(hwnd, name, sizeof name), 15);
-    QCOMPARE(QByteArray(name), QByteArray("Zenvortali:Form"));
-    QCOMPARE(gdi::GetClassNameA(hwnd, name, 5), 4);
-    QCOMPARE(QByteArray(name), QByteArray("Zenv"));
-    QCOMPARE(gdi::GetClassNameA(0, name, sizeof name), 0);
+    QCOMPARE(className(hwnd, 16), std::pair(15, QByteArray("Zenvortali:Form")));
+    QCOMPARE(className(hwnd, 5), std::pair(4, QByteArray("Zenv")));
+    QCOMPARE(className(0).first, 0);
     gdi::RECT r;
     QVERIFY(gdi::GetWindowRect(gdi::windowHandle(&second), &r));
     QCOMPARE(fromRect(r).size(), second.size());
-}
 
-void TestWindowEffects::trayAsTaskbar()
-{
-    if (!onX11()) {
-        QCOMPARE(gdi::FindWindowA("Shell_TrayWnd", nullptr), 0u);
-        return;
-    }
+    // The system tray, when a window owns its selection, is the taskbar with the notification area.
     QCOMPARE(gdi::FindWindowA("Shell_TrayWnd", nullptr), 0u);
+    if (!onX11())
+        return;
     const QRect at(1100, 990, 150, 30);
-    gdi::HWND taskbar = 0;
     {
         Tray tray(at);
-        taskbar = gdi::FindWindowA("Shell_TrayWnd", nullptr);
+        const gdi::HWND taskbar = gdi::FindWindowA("Shell_TrayWnd", nullptr);
         QVERIFY(taskbar != 0);
         const gdi::HWND notify = gdi::GetWindow(taskbar, gdi::GW_CHILD);
-        char name[255];
-        QCOMPARE(gdi::GetClassNameA(taskbar, name, sizeof name), 13);
-        QCOMPARE(QByteArray(name), QByteArray("Shell_TrayWnd"));
-        QCOMPARE(gdi::GetClassNameA(notify, name, sizeof name), 13);
-        QCOMPARE(QByteArray(name), QByteArray("TrayNotifyWnd"));
+        QCOMPARE(className(taskbar), std::pair(13, QByteArray("Shell_TrayWnd")));
+        QCOMPARE(className(notify), std::pair(13, QByteArray("TrayNotifyWnd")));
         QCOMPARE(gdi::GetWindow(notify, gdi::GW_HWNDNEXT), 0u);
-        gdi::RECT r;
         QVERIFY(gdi::GetWindowRect(notify, &r));
         QCOMPARE(fromRect(r), at);
     }
@@ -185,18 +191,10 @@ void TestWindowEffects::titleToTrayAndBack()
     const QRect windowAt = window.frameGeometry();
     clsBitmap b;
 
-    FrameRecorder toTray;
-    {
-        const gdi::ScopedClock scoped(toTray);
-        b.TitleToTray(window);
-    }
+    const FrameRecorder toTray = recorded([&] { b.TitleToTray(window); });
     QVERIFY(!window.isVisible());
     QCOMPARE(outline(), nullptr);
-    FrameRecorder toTitle;
-    {
-        const gdi::ScopedClock scoped(toTitle);
-        b.TrayToTitle(window);
-    }
+    const FrameRecorder toTitle = recorded([&] { b.TrayToTitle(window); });
     QVERIFY(window.isVisible());
     QCOMPARE(window.windowModality(), Qt::NonModal);
     QCOMPARE(window.parentWidget(), nullptr);
