@@ -1,5 +1,5 @@
-// The single-instance lock between processes: what a leftover, damaged or unreachable lock does to
-// the next start, an owner that is killed, and many starts at once.
+// The single-instance lock between processes: a leftover or damaged lock, a killed owner, a folder
+// the lock cannot be made in, and many starts at once.
 #include "platform/forms/App.h"
 
 #include <QDir>
@@ -18,8 +18,7 @@
 namespace {
 constexpr uid_t kNobody = 65534;
 
-// How a start is made: the lock folder it is given (empty: the user's runtime folder), extra
-// environment, and whether it runs as an ordinary user instead of root.
+// The lock folder (empty: the user's runtime folder), extra environment, and running as nobody.
 struct Launch {
     QString folder = {};
     QStringList environment = {};
@@ -47,22 +46,21 @@ public:
     {
         process_.closeWriteChannel();
         if (!process_.waitForFinished(5000))
-            process_.kill();
-        process_.waitForFinished();
+            killHard();
     }
 
     // The next line the start wrote: "owner", "refused", or what it printed on the way.
     QString line()
     {
         while (!process_.canReadLine() && process_.waitForReadyRead(10000)) {}
-        if (!process_.canReadLine())
-            return QStringLiteral("no answer; stderr: ") + QString::fromLocal8Bit(process_.readAllStandardError());
-        return QString::fromLatin1(process_.readLine()).trimmed();
+        return process_.canReadLine()
+                   ? QString::fromLatin1(process_.readLine()).trimmed()
+                   : QStringLiteral("no answer; stderr: ") + QString::fromLocal8Bit(process_.readAllStandardError());
     }
 
-    void killHard()
+    void killHard() // SIGKILL: no handler and no clean-up run
     {
-        process_.kill(); // SIGKILL: no handler and no clean-up run
+        process_.kill();
         process_.waitForFinished();
     }
 
@@ -70,71 +68,74 @@ private:
     QProcess process_;
 };
 
-// Takes the lock in this process, as a start of the program would.
+// Takes the lock in this process, as a start of the program would; an empty folder lets go of it.
 bool thisStartIsRefused(const QString& folder)
 {
     forms::App::resetForTests();
     forms::App::setLockFolder(folder);
-    return forms::App::PrevInstance();
+    return !folder.isEmpty() && forms::App::PrevInstance();
 }
 
-void releaseThisStart()
-{
-    forms::App::resetForTests();
-    forms::App::setLockFolder({});
-}
-
-// A regular file: no folder can be made under it, not even by root.
-QString plainFile(const QTemporaryDir& dir)
-{
-    QFile file(dir.filePath(QStringLiteral("plain-file")));
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot create %s", qPrintable(file.fileName()));
-    return file.fileName();
-}
 } // namespace
 
 class TestInstance : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { releaseThisStart(); }
+    void cleanup() { thisStartIsRefused({}); }
 
-    // Nothing runs: whatever sits where the lock lives, this start owns the lock and holds it.
-    void aLeftoverLockDoesNotRefuse_data()
+    // Nothing runs: whatever was left where the lock lives, even by a killed owner whose child lives
+    // on, this start owns the lock and holds it.
+    void aLeftoverDoesNotRefuse_data()
     {
-        QTest::addColumn<bool>("folderInItsPlace");
-        QTest::addColumn<QByteArray>("contents");
-        QTest::newRow("empty") << false << QByteArray();
-        QTest::newRow("garbage") << false << QByteArray::fromHex("fffe0001") + "not a lock\n";
-        QTest::newRow("another host") << false << QByteArray("4242\nzenvortali\nsomewhere-else\n");
-        QTest::newRow("a folder in its place") << true << QByteArray();
+        QTest::addColumn<int>("leftover"); // 0: a file of these contents, 1: a folder, 2: a killed owner
+        QTest::addColumn<QByteArray>("contents"); // the killed owner's arguments after the folder
+        QTest::newRow("empty") << 0 << QByteArray();
+        QTest::newRow("garbage") << 0 << QByteArray::fromHex("fffe0001") + "not a lock\n";
+        QTest::newRow("another host") << 0 << QByteArray("4242\nzenvortali\nsomewhere-else\n");
+        QTest::newRow("a folder in its place") << 1 << QByteArray();
+        QTest::newRow("owner killed") << 2 << QByteArray();
+        QTest::newRow("owner that started another program killed") << 2 << QByteArray("launch");
     }
 
-    void aLeftoverLockDoesNotRefuse()
+    void aLeftoverDoesNotRefuse()
     {
-        QFETCH(bool, folderInItsPlace);
+        QFETCH(int, leftover);
         QFETCH(QByteArray, contents);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("zenvortali-2.lock"));
-        if (folderInItsPlace) {
+        QFile file(path);
+        qint64 launched = 0;
+        if (leftover == 0) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(contents), contents.size());
+            file.close();
+        } else if (leftover == 1) {
             QVERIFY(QDir().mkdir(path));
         } else {
-            QFile leftover(path);
-            QVERIFY(leftover.open(QIODevice::WriteOnly));
-            leftover.write(contents);
+            const QStringList extra = contents.isEmpty() ? QStringList() : QStringList{QString::fromLatin1(contents)};
+            Start owner({.folder = dir.path()}, extra);
+            QCOMPARE(owner.line(), QStringLiteral("owner"));
+            launched = extra.isEmpty() ? 0 : owner.line().toLongLong();
+            QVERIFY(extra.isEmpty() || launched > 0);
+            owner.killHard();
         }
 
-        QVERIFY(!thisStartIsRefused(dir.path()));
+        const bool refused = thisStartIsRefused(dir.path());
+        if (launched > 0)
+            ::kill(static_cast<pid_t>(launched), SIGKILL);
+        QVERIFY(!refused);
         QCOMPARE(Start({.folder = dir.path()}).line(), QStringLiteral("refused"));
     }
 
-    // A folder the lock cannot be made in must not turn the check off: the starts meet elsewhere.
-    void anUnusableFolderStillRefusesTheSecondStart_data()
+    // Wherever the lock has to live, exactly one of many racing starts owns it and killing that owner
+    // frees it: a folder the lock cannot be made in must not turn the check off.
+    void simultaneousStartsHaveOneOwner_data()
     {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QStringList>("environment");
         QTest::addColumn<bool>("asNobody");
+        QTest::newRow("lock file") << "<temp>" << QStringList() << false;
         QTest::newRow("lock folder cannot be made") << "<file>/locks" << QStringList() << false;
         // Without its runtime folder the user's lock goes where the platform puts it instead.
         QTest::newRow("runtime folder cannot be made")
@@ -142,7 +143,7 @@ private slots:
         QTest::newRow("folder the user may not write") << "<read-only>" << QStringList() << true;
     }
 
-    void anUnusableFolderStillRefusesTheSecondStart()
+    void simultaneousStartsHaveOneOwner()
     {
         QFETCH(QString, folder);
         QFETCH(QStringList, environment);
@@ -155,7 +156,8 @@ private slots:
         QVERIFY(QDir().mkdir(readOnly));
         QVERIFY(
             QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-        const QString file = plainFile(dir);
+        const QString file = dir.filePath(QStringLiteral("plain-file")); // no folder can be made under it
+        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         const auto place = [&](QString text) {
             return text.replace(QStringLiteral("<file>"), file)
                 .replace(QStringLiteral("<read-only>"), readOnly)
@@ -165,51 +167,6 @@ private slots:
         for (const QString& setting : environment)
             how.environment << place(setting);
 
-        auto first = std::make_unique<Start>(how);
-        QCOMPARE(first->line(), QStringLiteral("owner"));
-        QCOMPARE(Start(how).line(), QStringLiteral("refused"));
-        first->killHard();
-        QCOMPARE(Start(how).line(), QStringLiteral("owner"));
-    }
-
-    // The kernel lets go of a killed owner's lock, even while a program it started lives on.
-    void aKilledOwnerDoesNotRefuse_data()
-    {
-        QTest::addColumn<QStringList>("extra");
-        QTest::newRow("owner alone") << QStringList();
-        QTest::newRow("owner that started another program") << QStringList{"launch"};
-    }
-
-    void aKilledOwnerDoesNotRefuse()
-    {
-        QFETCH(QStringList, extra);
-        QTemporaryDir dir;
-        Start owner({.folder = dir.path()}, extra);
-        QCOMPARE(owner.line(), QStringLiteral("owner"));
-        const qint64 launched = extra.isEmpty() ? 0 : owner.line().toLongLong();
-        QVERIFY(extra.isEmpty() || launched > 0);
-        owner.killHard();
-
-        const bool refused = thisStartIsRefused(dir.path());
-        if (launched > 0)
-            ::kill(static_cast<pid_t>(launched), SIGKILL);
-        QVERIFY(!refused);
-        QCOMPARE(Start({.folder = dir.path()}).line(), QStringLiteral("refused"));
-    }
-
-    // Starts racing one another: exactly one becomes the owner.
-    void simultaneousStartsHaveOneOwner_data()
-    {
-        QTest::addColumn<bool>("usableFolder");
-        QTest::newRow("lock file") << true;
-        QTest::newRow("socket name") << false;
-    }
-
-    void simultaneousStartsHaveOneOwner()
-    {
-        QFETCH(bool, usableFolder);
-        QTemporaryDir dir;
-        const Launch how{.folder = usableFolder ? dir.path() : plainFile(dir) + QStringLiteral("/locks")};
         std::vector<std::unique_ptr<Start>> starts;
         for (int i = 0; i < 20; ++i)
             starts.push_back(std::make_unique<Start>(how));
@@ -218,6 +175,10 @@ private slots:
             answers << start->line();
         QCOMPARE(answers.count(QStringLiteral("owner")), 1);
         QCOMPARE(answers.count(QStringLiteral("refused")), 19);
+        const std::unique_ptr<Start> owner = std::move(starts[answers.indexOf(QStringLiteral("owner"))]);
+        starts.clear();
+        owner->killHard();
+        QCOMPARE(Start(how).line(), QStringLiteral("owner"));
     }
 };
 
