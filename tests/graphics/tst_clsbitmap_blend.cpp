@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <functional>
-#include <optional>
 
 using testing::blended;
 using testing::Canvas;
@@ -35,8 +34,6 @@ std::unique_ptr<Canvas> sourceCanvas()
 }
 
 using Call = std::function<void(clsBitmap&, gdi::HDC source)>;
-// Which source pixel of the 3 x 2 area lands on (u, v) of the written area; none where the background shows.
-using Mapping = std::function<std::optional<QPoint>(int u, int v)>;
 
 // A white 200 x 140 image after `draw`, and the bounds of what it drew there.
 QImage ellipseImage(const std::function<void(clsBitmap&)>& draw)
@@ -130,58 +127,46 @@ private slots:
 
     void transform_data()
     {
-        QTest::addColumn<Call>("call");
-        QTest::addColumn<QRect>("area");
-        QTest::addColumn<Mapping>("mapping");
-        const QRect flipped(2, 1, 3, 2), quarter(1, 1, 2, 3);
-        const Mapping leftRight = [](int u, int v) { return std::optional(QPoint(2 - u, v)); };
-        const Mapping quarterRight = [](int u, int v) { return std::optional(QPoint(v, 1 - u)); };
-        QTest::newRow("flip 0: left to right")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.FlipBitmap(2, 1, 3, 2, s, 1, 1, 0); }) << flipped << leftRight;
-        QTest::newRow("flip 1: top to bottom")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.FlipBitmap(2, 1, 3, 2, s, 1, 1, 1); }) << flipped
-            << Mapping([](int u, int v) { return std::optional(QPoint(u, 1 - v)); });
-        QTest::newRow("flip 5: the top row alone, unmirrored")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.FlipBitmap(2, 1, 3, 2, s, 1, 1, 5); }) << flipped
-            << Mapping([](int u, int v) { return v == 0 ? std::optional(QPoint(u, 0)) : std::nullopt; });
-        QTest::newRow("flip 0 in twips") << Call([](clsBitmap& b, gdi::HDC s) {
-            b.FlipBitmap(30, 15, 45, 30, s, 15, 15, 0, clsBitmap::Twips);
-        }) << flipped << leftRight;
-        QTest::newRow("rotate 0: the top row becomes the right-hand column")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 0, 1, 1, 1, 1, 3, 2); }) << quarter
-            << quarterRight;
+        QTest::addColumn<bool>("rotate"); // else flip; the flips write at (2, 1), the turns at (1, 1)
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("twips");
+        QTest::addColumn<QString>("area"); // source pixels "abc/def" as they land; '.' keeps the green
+        QTest::newRow("flip 0: left to right") << false << 0 << false << "cba/fed";
+        QTest::newRow("flip 1: top to bottom") << false << 1 << false << "def/abc";
+        QTest::newRow("flip 5: the top row alone, unmirrored") << false << 5 << false << "abc/...";
+        QTest::newRow("flip 0 in twips") << false << 0 << true << "cba/fed";
+        QTest::newRow("rotate 0: the top row becomes the right-hand column") << true << 0 << false << "da/eb/fc";
         QTest::newRow("rotate 1: the top row becomes the left-hand column, upwards")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 1, 1, 1, 1, 1, 3, 2); }) << quarter
-            << Mapping([](int u, int v) { return std::optional(QPoint(2 - v, u)); });
-        QTest::newRow("rotate 2: a half turn")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 2, 1, 1, 1, 1, 3, 2); }) << QRect(1, 1, 3, 2)
-            << Mapping([](int u, int v) { return std::optional(QPoint(2 - u, 1 - v)); });
-        QTest::newRow("rotate 7: the background alone")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 7, 1, 1, 1, 1, 3, 2); }) << quarter
-            << Mapping([](int, int) { return std::optional<QPoint>(); });
-        QTest::newRow("rotate 0 in twips")
-            << Call([](clsBitmap& b, gdi::HDC s) { b.RotateBitmap(s, 0, 15, 15, 15, 15, 45, 30, clsBitmap::Twips); })
-            << quarter << quarterRight;
+            << true << 1 << false << "cf/be/ad";
+        QTest::newRow("rotate 2: a half turn") << true << 2 << false << "fed/cba";
+        QTest::newRow("rotate 7: the background alone") << true << 7 << false << "../../..";
+        QTest::newRow("rotate 0 in twips") << true << 0 << true << "da/eb/fc";
     }
 
-    // The image (7 x 6, green) after the call: the area holds what the mapping says, the rest stays green.
+    // The 3 x 2 area at (1, 1) of the source, mirrored or turned onto a green 7 x 6 image.
     void transform()
     {
-        QFETCH(Call, call);
-        QFETCH(QRect, area);
-        QFETCH(Mapping, mapping);
+        QFETCH(bool, rotate);
+        QFETCH(int, mode);
+        QFETCH(bool, twips);
+        QFETCH(QString, area);
         const auto source = sourceCanvas();
+        const int k = twips ? 15 : 1, measurement = twips ? clsBitmap::Twips : clsBitmap::Pixels;
         clsBitmap b;
         b.SetBitmap(6, 7, kGreen);
-        call(b, source->dc());
+        if (rotate)
+            b.RotateBitmap(source->dc(), mode, k, k, k, k, 3 * k, 2 * k, measurement);
+        else
+            b.FlipBitmap(2 * k, k, 3 * k, 2 * k, source->dc(), k, k, mode, measurement);
+        const QStringList rows = area.split('/');
+        const QPoint at = rotate ? QPoint(1, 1) : QPoint(2, 1);
         const QImage image = pixelsOf(b);
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {
-                gdi::COLORREF expected = kGreen;
-                if (area.contains(x, y))
-                    if (const std::optional<QPoint> from = mapping(x - area.left(), y - area.top()))
-                        expected = sourceColour(from->x(), from->y());
-                QCOMPARE(image.pixel(x, y), qrgbOf(expected));
+                const int u = x - at.x(), v = y - at.y();
+                const QChar from = v >= 0 && v < rows.size() && u >= 0 && u < rows[v].size() ? rows[v][u] : u'.';
+                const int i = from.unicode() - 'a';
+                QCOMPARE(image.pixel(x, y), qrgbOf(from == u'.' ? kGreen : sourceColour(i % 3, i / 3)));
             }
     }
 
