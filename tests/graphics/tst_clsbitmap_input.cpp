@@ -1,8 +1,5 @@
-// The bitmap class's helpers for the input devices and the program's windows.
-//
-// The key, button and cursor cases run twice: on the offscreen platform, where the state is what
-// our own windows receive, and on a real X server (CTest runs this program under xvfb-run as
-// tst_x_input), where xdotool presses keys and buttons for the whole desktop.
+// The bitmap class's input and window helpers. CTest runs this on the offscreen platform (state from
+// our own windows' events) and under xvfb-run as tst_x_input (xdotool presses for the whole desktop).
 #include "graphics/clsBitmap.h"
 #include "platform/gdi/Clock.h"
 #include "platform/gdi/Gdi.h"
@@ -28,50 +25,41 @@ namespace {
 
 bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
 
-// Presses keys and buttons where the platform under test looks: on the X server through its
-// test extension, or as events to one of our windows.
-class Hands {
-public:
-    explicit Hands(QWidget& window) : window_(window) {}
+bool xdotool(const QStringList& arguments) { return QProcess::execute("xdotool", arguments) == 0; }
 
-    bool key(const QString& xName, int qtKey, bool keypad, bool down)
-    {
-        if (onX11())
-            return xdotool({down ? "keydown" : "keyup", xName});
-        const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
-        if (down)
-            QTest::keyPress(&window_, Qt::Key(qtKey), modifiers);
-        else
-            QTest::keyRelease(&window_, Qt::Key(qtKey), modifiers);
-        return true;
-    }
+// Presses keys and buttons where the platform under test looks: the X server, or our window's events.
+bool pressKey(QWidget& window, const QString& xName, int qtKey, bool keypad, bool down)
+{
+    if (onX11())
+        return xdotool({down ? "keydown" : "keyup", xName});
+    const Qt::KeyboardModifiers modifiers = keypad ? Qt::KeypadModifier : Qt::NoModifier;
+    if (down)
+        QTest::keyPress(&window, Qt::Key(qtKey), modifiers);
+    else
+        QTest::keyRelease(&window, Qt::Key(qtKey), modifiers);
+    return true;
+}
 
-    bool button(Qt::MouseButton button, bool down)
-    {
-        if (onX11()) {
-            const int number = button == Qt::LeftButton ? 1 : button == Qt::MiddleButton ? 2 : 3;
-            return xdotool({down ? "mousedown" : "mouseup", QString::number(number)});
-        }
-        if (down)
-            QTest::mousePress(&window_, button);
-        else
-            QTest::mouseRelease(&window_, button);
-        return true;
-    }
+bool pressButton(QWidget& window, Qt::MouseButton button, bool down)
+{
+    if (onX11())
+        return xdotool({down ? "mousedown" : "mouseup", button == Qt::LeftButton     ? "1"
+                                                        : button == Qt::MiddleButton ? "2"
+                                                                                     : "3"});
+    if (down)
+        QTest::mousePress(&window, button);
+    else
+        QTest::mouseRelease(&window, button);
+    return true;
+}
 
-    bool moveTo(QPoint at)
-    {
-        if (onX11())
-            return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
-        QCursor::setPos(at);
-        return true;
-    }
-
-private:
-    static bool xdotool(const QStringList& arguments) { return QProcess::execute("xdotool", arguments) == 0; }
-
-    QWidget& window_;
-};
+bool moveMouse(QPoint at)
+{
+    if (onX11())
+        return xdotool({"mousemove", QString::number(at.x()), QString::number(at.y())});
+    QCursor::setPos(at);
+    return true;
+}
 
 gdi::HandleStats counts()
 {
@@ -97,286 +85,249 @@ uint32_t hintFlags(const QWidget& window)
 
 class TestClsBitmapInput : public QObject {
     Q_OBJECT
-private slots:
-    void init();
-    void getKeyCode_data();
-    void getKeyCode();
-    void mouseKeyPressed_data();
-    void mouseKeyPressed();
-    void mousePosition_data();
-    void mousePosition();
-    void hideAndShowMouse_data();
-    void hideAndShowMouse();
-    void isFormActive_data();
-    void isFormActive();
-    void flashWindow_data();
-    void flashWindow();
-    void flashWindowSetsTheUrgencyHint();
-    void windowInputLetGoWhenTheProgramLosesFocus();
-
-private:
     std::unique_ptr<QWidget> window_;
-};
-
-void TestClsBitmapInput::init()
-{
-    window_ = std::make_unique<QWidget>();
-    window_->resize(200, 100);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-}
-
-void TestClsBitmapInput::getKeyCode_data()
-{
-    QTest::addColumn<QString>("xName");
-    QTest::addColumn<int>("qtKey");
-    QTest::addColumn<bool>("keypad");
-    QTest::addColumn<int>("code");
-    QTest::newRow("letter") << "a" << int(Qt::Key_A) << false << int('A');
-    QTest::newRow("last letter") << "z" << int(Qt::Key_Z) << false << int('Z');
-    QTest::newRow("digit") << "7" << int(Qt::Key_7) << false << int('7');
-    QTest::newRow("Enter") << "Return" << int(Qt::Key_Return) << false << gdi::VK_RETURN;
-    QTest::newRow("keypad Enter") << "KP_Enter" << int(Qt::Key_Enter) << true << gdi::VK_RETURN;
-    QTest::newRow("Escape") << "Escape" << int(Qt::Key_Escape) << false << gdi::VK_ESCAPE;
-    QTest::newRow("Space") << "space" << int(Qt::Key_Space) << false << gdi::VK_SPACE;
-    QTest::newRow("left arrow") << "Left" << int(Qt::Key_Left) << false << gdi::VK_LEFT;
-    QTest::newRow("down arrow") << "Down" << int(Qt::Key_Down) << false << gdi::VK_DOWN;
-    QTest::newRow("right Shift") << "Shift_R" << int(Qt::Key_Shift) << false << gdi::VK_SHIFT;
-    QTest::newRow("Control") << "Control_L" << int(Qt::Key_Control) << false << gdi::VK_CONTROL;
-    QTest::newRow("Alt") << "Alt_L" << int(Qt::Key_Alt) << false << gdi::VK_MENU;
-    QTest::newRow("F1") << "F1" << int(Qt::Key_F1) << false << gdi::VK_F1;
-    QTest::newRow("F12") << "F12" << int(Qt::Key_F12) << false << gdi::VK_F1 + 11;
-    QTest::newRow("Tab") << "Tab" << int(Qt::Key_Tab) << false << gdi::VK_TAB;
-    QTest::newRow("Backspace") << "BackSpace" << int(Qt::Key_Backspace) << false << gdi::VK_BACK;
-    QTest::newRow("Delete") << "Delete" << int(Qt::Key_Delete) << false << gdi::VK_DELETE;
-    QTest::newRow("Page Down") << "Next" << int(Qt::Key_PageDown) << false << gdi::VK_NEXT;
-    QTest::newRow("keypad times") << "KP_Multiply" << int(Qt::Key_Asterisk) << true << gdi::VK_MULTIPLY;
-}
-
-// A key just pressed is "down and pressed since" (&H8001) to its first query; then it is held
-// (&H8000) until it is let go, and only a scan with state 1 gives its code.
-void TestClsBitmapInput::getKeyCode()
-{
-    QFETCH(QString, xName);
-    QFETCH(int, qtKey);
-    QFETCH(bool, keypad);
-    QFETCH(int, code);
-    clsBitmap b;
-    Hands hands(*window_);
-    QCOMPARE(b.GetKeyCode().value(), -1);
-    QVERIFY(hands.key(xName, qtKey, keypad, true));
-    auto release = qScopeGuard([&] { hands.key(xName, qtKey, keypad, false); });
-    const Int16 justPressed = b.GetKeyCode();
-    const Int16 withStateZero = b.GetKeyCode(0);
-    const Int16 held = b.GetKeyCode();
-    const Int16 stillHeld = b.GetKeyCode(1);
-    release.dismiss();
-    QVERIFY(hands.key(xName, qtKey, keypad, false));
-    QCOMPARE(justPressed.value(), -1);
-    QCOMPARE(withStateZero.value(), -1);
-    QCOMPARE(held.value(), code);
-    QCOMPARE(stillHeld.value(), code);
-    QCOMPARE(b.GetKeyCode().value(), -1);
-}
-
-void TestClsBitmapInput::mouseKeyPressed_data()
-{
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::addColumn<int>("code");
-    QTest::newRow("left") << Qt::LeftButton << gdi::VK_LBUTTON;
-    QTest::newRow("right") << Qt::RightButton << gdi::VK_RBUTTON;
-    QTest::newRow("middle") << Qt::MiddleButton << gdi::VK_MBUTTON;
-}
-
-void TestClsBitmapInput::mouseKeyPressed()
-{
-    QFETCH(Qt::MouseButton, button);
-    QFETCH(int, code);
-    clsBitmap b;
-    Hands hands(*window_);
-    QVERIFY(hands.moveTo(window_->mapToGlobal(QPoint(50, 50))));
-    QVERIFY(hands.button(button, true));
-    auto release = qScopeGuard([&] { hands.button(button, false); });
-    const bool first = b.MouseKeyPressed(code); // &H8001
-    const bool second = b.MouseKeyPressed(code); // &H8000
-    const bool third = b.MouseKeyPressed(code);
-    release.dismiss();
-    QVERIFY(hands.button(button, false));
-    QCOMPARE(first, false);
-    QCOMPARE(second, true);
-    QCOMPARE(third, true);
-    QCOMPARE(b.MouseKeyPressed(code), false);
-    QCOMPARE(gdi::GetAsyncKeyState(code), 0);
-}
-
-void TestClsBitmapInput::mousePosition_data()
-{
-    QTest::addColumn<QPoint>("at");
-    QTest::newRow("top left") << QPoint(0, 0);
-    QTest::newRow("inside") << QPoint(123, 45);
-    QTest::newRow("further") << QPoint(640, 480);
-}
-
-void TestClsBitmapInput::mousePosition()
-{
-    QFETCH(QPoint, at);
-    clsBitmap b;
-    QVERIFY(Hands(*window_).moveTo(at));
-    Int16 x = -7;
-    Int16 y = -7;
-    b.MousePosition(x, y);
-    QCOMPARE(QPoint(x.value(), y.value()), at);
-}
-
-void TestClsBitmapInput::hideAndShowMouse_data()
-{
-    QTest::addColumn<QString>("calls");
-    QTest::addColumn<bool>("hidden");
-    QTest::newRow("hidden once") << "hide" << true;
-    QTest::newRow("hidden twice, shown once") << "hide hide show" << true;
-    QTest::newRow("hidden twice, shown twice") << "hide hide show show" << false;
-    QTest::newRow("shown first, hidden once") << "show hide" << false;
-}
-
-// The class keeps no count: the platform's display count decides.
-void TestClsBitmapInput::hideAndShowMouse()
-{
-    QFETCH(QString, calls);
-    QFETCH(bool, hidden);
-    clsBitmap b;
-    int count = 0;
-    for (const QString& call : calls.split(' ')) {
-        if (call == "hide")
-            b.HideMouse(), --count;
-        else
-            b.ShowMouse(), ++count;
-    }
-    const QCursor* cursor = QGuiApplication::overrideCursor();
-    const bool blank = cursor && cursor->shape() == Qt::BlankCursor;
-    for (; count < 0; ++count)
-        b.ShowMouse();
-    for (; count > 0; --count)
-        b.HideMouse();
-    QCOMPARE(blank, hidden);
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestClsBitmapInput::isFormActive_data()
-{
-    QTest::addColumn<int>("active"); // which of two windows, 0 for none
-    QTest::newRow("none of ours") << 0;
-    QTest::newRow("the first") << 1;
-    QTest::newRow("the second") << 2;
-}
-
-void TestClsBitmapInput::isFormActive()
-{
-    QFETCH(int, active);
-    window_.reset();
-    const gdi::HandleStats before = counts();
+private slots:
+    void init()
     {
-        clsBitmap b;
-        QWidget first;
-        QWidget second;
-        QWidget* const windows[] = {&first, &second};
-        for (QWidget* w : windows) {
-            w->show();
-            QVERIFY(QTest::qWaitForWindowExposed(w));
-        }
-        if (active) {
-            windows[active - 1]->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(windows[active - 1]));
-        } else {
-            QApplication::setActiveWindow(nullptr);
-        }
-        QCOMPARE(b.IsFormActive(first), active == 1);
-        QCOMPARE(b.IsFormActive(second), active == 2);
-        QCOMPARE(b.GetActivehWnd(), active ? gdi::windowHandle(windows[active - 1]) : 0u);
+        window_ = std::make_unique<QWidget>();
+        window_->resize(200, 100);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
-    QCOMPARE(counts(), before);
-}
 
-void TestClsBitmapInput::flashWindow_data()
-{
-    QTest::addColumn<bool>("defaults");
-    QTest::addColumn<int>("times");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<bool>("invert");
-    QTest::addColumn<bool>("flashedBefore");
-    QTest::addColumn<QString>("looks"); // what a timer saw between the flashes
-    QTest::newRow("the defaults") << true << 6 << 400 << true << false << "on off on off on off";
-    QTest::newRow("three times") << false << 3 << 50 << true << false << "on off on";
-    QTest::newRow("back to normal each time") << false << 2 << 50 << false << true << "off";
-    QTest::newRow("no times") << false << 0 << 400 << true << false << "";
-    QTest::newRow("fewer than none") << false << -2 << 400 << true << false << "";
-}
+    void getKeyCode_data()
+    {
+        QTest::addColumn<QString>("xName");
+        QTest::addColumn<int>("qtKey");
+        QTest::addColumn<bool>("keypad");
+        QTest::addColumn<int>("code");
+        QTest::newRow("letter") << "a" << int(Qt::Key_A) << false << int('A');
+        QTest::newRow("digit") << "7" << int(Qt::Key_7) << false << int('7');
+        QTest::newRow("Enter") << "Return" << int(Qt::Key_Return) << false << gdi::VK_RETURN;
+        QTest::newRow("keypad Enter") << "KP_Enter" << int(Qt::Key_Enter) << true << gdi::VK_RETURN;
+        QTest::newRow("Escape") << "Escape" << int(Qt::Key_Escape) << false << gdi::VK_ESCAPE;
+        QTest::newRow("Space") << "space" << int(Qt::Key_Space) << false << gdi::VK_SPACE;
+        QTest::newRow("left arrow") << "Left" << int(Qt::Key_Left) << false << gdi::VK_LEFT;
+        QTest::newRow("right Shift") << "Shift_R" << int(Qt::Key_Shift) << false << gdi::VK_SHIFT;
+        QTest::newRow("Control") << "Control_L" << int(Qt::Key_Control) << false << gdi::VK_CONTROL;
+        QTest::newRow("Alt") << "Alt_L" << int(Qt::Key_Alt) << false << gdi::VK_MENU;
+        QTest::newRow("F12") << "F12" << int(Qt::Key_F12) << false << gdi::VK_F1 + 11;
+        QTest::newRow("Tab") << "Tab" << int(Qt::Key_Tab) << false << gdi::VK_TAB;
+        QTest::newRow("Delete") << "Delete" << int(Qt::Key_Delete) << false << gdi::VK_DELETE;
+        QTest::newRow("keypad times") << "KP_Multiply" << int(Qt::Key_Asterisk) << true << gdi::VK_MULTIPLY;
+    }
 
-void TestClsBitmapInput::flashWindow()
-{
-    QFETCH(bool, defaults);
-    QFETCH(int, times);
-    QFETCH(int, interval);
-    QFETCH(bool, invert);
-    QFETCH(bool, flashedBefore);
-    QFETCH(QString, looks);
-    gdi::ManualClock clock(1000, 10);
-    const gdi::ScopedClock scoped(clock);
-    clsBitmap b;
-    const gdi::HWND window = gdi::windowHandle(window_.get());
-    if (flashedBefore)
+    // A key is &H8001 to its first query, then &H8000 while held; only a scan with state 1 gives its code.
+    void getKeyCode()
+    {
+        QFETCH(QString, xName);
+        QFETCH(int, qtKey);
+        QFETCH(bool, keypad);
+        QFETCH(int, code);
+        clsBitmap b;
+        QCOMPARE(b.GetKeyCode().value(), -1);
+        QVERIFY(pressKey(*window_, xName, qtKey, keypad, true));
+        auto release = qScopeGuard([&] { pressKey(*window_, xName, qtKey, keypad, false); });
+        const int seen[] = {b.GetKeyCode().value(), b.GetKeyCode(0).value(), b.GetKeyCode().value(),
+                            b.GetKeyCode(1).value()};
+        release.dismiss();
+        QVERIFY(pressKey(*window_, xName, qtKey, keypad, false));
+        QCOMPARE(QList<int>(std::begin(seen), std::end(seen)), QList<int>({-1, -1, code, code}));
+        QCOMPARE(b.GetKeyCode().value(), -1);
+    }
+
+    void mouseKeyPressed_data()
+    {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("code");
+        QTest::newRow("left") << Qt::LeftButton << gdi::VK_LBUTTON;
+        QTest::newRow("right") << Qt::RightButton << gdi::VK_RBUTTON;
+        QTest::newRow("middle") << Qt::MiddleButton << gdi::VK_MBUTTON;
+    }
+
+    void mouseKeyPressed()
+    {
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, code);
+        clsBitmap b;
+        QVERIFY(moveMouse(window_->mapToGlobal(QPoint(50, 50))));
+        QVERIFY(pressButton(*window_, button, true));
+        auto release = qScopeGuard([&] { pressButton(*window_, button, false); });
+        const bool first = b.MouseKeyPressed(code); // &H8001
+        const bool second = b.MouseKeyPressed(code); // &H8000
+        const bool third = b.MouseKeyPressed(code);
+        release.dismiss();
+        QVERIFY(pressButton(*window_, button, false));
+        QCOMPARE(first, false);
+        QCOMPARE(second, true);
+        QCOMPARE(third, true);
+        QCOMPARE(b.MouseKeyPressed(code), false);
+        QCOMPARE(gdi::GetAsyncKeyState(code), 0);
+    }
+
+    void mousePosition_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("top left") << QPoint(0, 0);
+        QTest::newRow("inside") << QPoint(123, 45);
+    }
+
+    void mousePosition()
+    {
+        QFETCH(QPoint, at);
+        clsBitmap b;
+        QVERIFY(moveMouse(at));
+        Int16 x = -7, y = -7;
+        b.MousePosition(x, y);
+        QCOMPARE(QPoint(x.value(), y.value()), at);
+    }
+
+    void hideAndShowMouse_data()
+    {
+        QTest::addColumn<QString>("calls");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("hidden twice, shown once") << "hide hide show" << true;
+        QTest::newRow("hidden twice, shown twice") << "hide hide show show" << false;
+        QTest::newRow("shown first, hidden once") << "show hide" << false;
+    }
+
+    // The class keeps no count: the platform's display count decides.
+    void hideAndShowMouse()
+    {
+        QFETCH(QString, calls);
+        QFETCH(bool, hidden);
+        clsBitmap b;
+        int count = 0;
+        for (const QString& call : calls.split(' ')) {
+            if (call == "hide")
+                b.HideMouse(), --count;
+            else
+                b.ShowMouse(), ++count;
+        }
+        const bool blank =
+            QGuiApplication::overrideCursor() && QGuiApplication::overrideCursor()->shape() == Qt::BlankCursor;
+        for (; count < 0; ++count)
+            b.ShowMouse();
+        for (; count > 0; --count)
+            b.HideMouse();
+        QCOMPARE(blank, hidden);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    void isFormActive_data()
+    {
+        QTest::addColumn<int>("active"); // which of two windows, 0 for none
+        QTest::newRow("none of ours") << 0;
+        QTest::newRow("the first") << 1;
+        QTest::newRow("the second") << 2;
+    }
+
+    void isFormActive()
+    {
+        QFETCH(int, active);
+        window_.reset();
+        const gdi::HandleStats before = counts();
+        {
+            clsBitmap b;
+            QWidget first, second;
+            QWidget* const windows[] = {&first, &second};
+            for (QWidget* w : windows) {
+                w->show();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+            }
+            if (active) {
+                windows[active - 1]->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(windows[active - 1]));
+            } else {
+                QApplication::setActiveWindow(nullptr);
+            }
+            QCOMPARE(b.IsFormActive(first), active == 1);
+            QCOMPARE(b.IsFormActive(second), active == 2);
+            QCOMPARE(b.GetActivehWnd(), active ? gdi::windowHandle(windows[active - 1]) : 0u);
+        }
+        QCOMPARE(counts(), before);
+    }
+
+    void flashWindow_data()
+    {
+        QTest::addColumn<bool>("defaults");
+        QTest::addColumn<int>("times");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<bool>("invert");
+        QTest::addColumn<bool>("flashedBefore");
+        QTest::addColumn<QString>("looks"); // what a timer saw between the flashes
+        QTest::newRow("the defaults") << true << 6 << 400 << true << false << "on off on off on off";
+        QTest::newRow("three times") << false << 3 << 50 << true << false << "on off on";
+        QTest::newRow("back to normal each time") << false << 2 << 50 << false << true << "off";
+        QTest::newRow("no times") << false << 0 << 400 << true << false << "";
+    }
+
+    void flashWindow()
+    {
+        QFETCH(bool, defaults);
+        QFETCH(int, times);
+        QFETCH(int, interval);
+        QFETCH(bool, invert);
+        QFETCH(bool, flashedBefore);
+        QFETCH(QString, looks);
+        gdi::ManualClock clock(1000, 10);
+        const gdi::ScopedClock scoped(clock);
+        clsBitmap b;
+        const gdi::HWND window = gdi::windowHandle(window_.get());
+        if (flashedBefore)
+            gdi::FlashWindow(window, true);
+        QStringList seen;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, this, [&] {
+            const QString look = gdi::isFlashed(window) ? "on" : "off";
+            if (seen.isEmpty() || seen.last() != look)
+                seen << look;
+        });
+        watcher.start(0);
+        if (defaults)
+            b.FlashWindow(window);
+        else
+            b.FlashWindow(window, Int16::from(times), interval, invert);
+        watcher.stop();
+        QCOMPARE(seen.join(' '), looks);
+        QCOMPARE(gdi::isFlashed(window), invert && times % 2 == 1);
+        if (times > 0)
+            QVERIFY(clock.now() - 1000 >= uint32_t(times * interval));
+        else
+            QCOMPARE(clock.readings(), 0);
+    }
+
+    // On X11 the attention look is the urgency flag of the window's hints; the other hints stay.
+    void flashWindowSetsTheUrgencyHint()
+    {
+        if (!onX11())
+            QSKIP("the hints live on an X server");
+        constexpr uint32_t urgency = 1u << 8;
+        const gdi::HWND window = gdi::windowHandle(window_.get());
+        const uint32_t before = hintFlags(*window_);
         gdi::FlashWindow(window, true);
-    QStringList seen;
-    QTimer watcher;
-    connect(&watcher, &QTimer::timeout, this, [&] {
-        const QString look = gdi::isFlashed(window) ? "on" : "off";
-        if (seen.isEmpty() || seen.last() != look)
-            seen << look;
-    });
-    watcher.start(0);
-    if (defaults)
-        b.FlashWindow(window);
-    else
-        b.FlashWindow(window, Int16::from(times), interval, invert);
-    watcher.stop();
-    QCOMPARE(seen.join(' '), looks);
-    QCOMPARE(gdi::isFlashed(window), invert && times % 2 == 1);
-    if (times > 0)
-        QVERIFY(clock.now() - 1000 >= uint32_t(times * interval));
-    else
-        QCOMPARE(clock.readings(), 0);
-}
+        QCOMPARE(hintFlags(*window_), before | urgency);
+        gdi::FlashWindow(window, true);
+        QCOMPARE(hintFlags(*window_), before & ~urgency);
+        gdi::FlashWindow(window, true);
+        gdi::FlashWindow(window, false);
+        QCOMPARE(hintFlags(*window_), before & ~urgency);
+    }
 
-// On X11 the attention look is the urgency flag of the window's hints; the other hints stay.
-void TestClsBitmapInput::flashWindowSetsTheUrgencyHint()
-{
-    if (!onX11())
-        QSKIP("the hints live on an X server");
-    constexpr uint32_t urgency = 1u << 8;
-    const gdi::HWND window = gdi::windowHandle(window_.get());
-    const uint32_t before = hintFlags(*window_);
-    gdi::FlashWindow(window, true);
-    QCOMPARE(hintFlags(*window_), before | urgency);
-    gdi::FlashWindow(window, true);
-    QCOMPARE(hintFlags(*window_), before & ~urgency);
-    gdi::FlashWindow(window, true);
-    gdi::FlashWindow(window, false);
-    QCOMPARE(hintFlags(*window_), before & ~urgency);
-}
-
-// Without an X server only our windows' events tell what is down; what is let go of while another
-// program has the focus never reaches them.
-void TestClsBitmapInput::windowInputLetGoWhenTheProgramLosesFocus()
-{
-    if (onX11())
-        QSKIP("the X server knows every key");
-    QTest::keyPress(window_.get(), Qt::Key_Alt);
-    QTest::mousePress(window_.get(), Qt::LeftButton);
-    QCOMPARE(gdi::GetAsyncKeyState(gdi::VK_MENU), int16_t(0x8001));
-    QEvent deactivated(QEvent::ApplicationDeactivate);
-    QCoreApplication::sendEvent(qApp, &deactivated);
-    QCOMPARE(gdi::GetAsyncKeyState(gdi::VK_MENU), 0);
-    QCOMPARE(gdi::GetAsyncKeyState(gdi::VK_LBUTTON), 1); // pressed since the last query, no longer down
-}
+    // Without an X server only our windows' events tell what is down, so losing the focus lets go of it all.
+    void windowInputLetGoWhenTheProgramLosesFocus()
+    {
+        if (onX11())
+            QSKIP("the X server knows every key");
+        QTest::keyPress(window_.get(), Qt::Key_Alt);
+        QTest::mousePress(window_.get(), Qt::LeftButton);
+        QCOMPARE(gdi::GetAsyncKeyState(gdi::VK_MENU), int16_t(0x8001));
+        QEvent deactivated(QEvent::ApplicationDeactivate);
+        QCoreApplication::sendEvent(qApp, &deactivated);
+        QCOMPARE(gdi::GetAsyncKeyState(gdi::VK_MENU), 0);
+        QCOMPARE(gdi::GetAsyncKeyState(gdi::VK_LBUTTON), 1); // pressed since the last query, no longer down
+    }
+};
 
 QTEST_MAIN(TestClsBitmapInput)
 #include "tst_clsbitmap_input.moc"
