@@ -1,6 +1,5 @@
-// What a screen reader and the keyboard find in every window: each control a user can use is named,
-// says what it is and can be acted on; the credit line's site and the about screen's picture are
-// reached with Tab and pressed with Enter or Space.
+// Every usable control is named, has a role and acts for a screen reader; the two clickable
+// non-buttons are reached with Tab and pressed from the keyboard.
 #include "graphics/frmAboutScreen.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/Label.h"
@@ -36,28 +35,35 @@ public:
     void interceptRequest(QWebEngineUrlRequestInfo& info) override { info.block(true); }
 };
 
-using Opener = std::function<forms::Form&()>;
+using Opener = forms::Form& (*)();
 
 template <class Window>
-Opener opener()
+forms::Form& openWindow()
 {
-    return []() -> forms::Form& { return forms::instance<Window>(); };
+    return forms::instance<Window>();
+}
+
+// The splash and about screens' timers would change them while a test looks.
+forms::Form& splash()
+{
+    Frmsplash& w = forms::instance<Frmsplash>();
+    w.tmrTimer->setEnabled(false);
+    return w;
+}
+
+frmAboutScreen& aboutScreen()
+{
+    frmAboutScreen& w = forms::instance<frmAboutScreen>();
+    w.timText->setEnabled(false);
+    return w;
 }
 
 bool isInteractive(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::Button:
-    case QAccessible::CheckBox:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::Link:
-    case QAccessible::PageTab:
-    case QAccessible::RadioButton:
-    case QAccessible::Slider:
-    case QAccessible::SpinBox: return true;
-    default: return false;
-    }
+    using enum QAccessible::Role;
+    static const QList<QAccessible::Role> roles{Button,  CheckBox,    ComboBox, EditableText, Link,
+                                                PageTab, RadioButton, Slider,   SpinBox};
+    return roles.contains(role);
 }
 
 QString describe(QAccessibleInterface* a)
@@ -67,7 +73,7 @@ QString describe(QAccessibleInterface* a)
         .arg(int(a->role()));
 }
 
-// Walks the tree below `node`, collecting a line for every fault a screen-reader user would meet.
+// Collects every fault a screen-reader user would meet below `node`.
 void walk(QAccessibleInterface* node, QStringList& faults)
 {
     for (int i = 0; i < node->childCount(); ++i) {
@@ -97,7 +103,7 @@ void walk(QAccessibleInterface* node, QStringList& faults)
     }
 }
 
-// The two controls that take a click without being buttons, on their windows as a user opens them.
+// The two controls that take a click without being buttons.
 enum class Clickable { CreditLink, QuestionPicture };
 
 struct Stage {
@@ -115,8 +121,7 @@ Stage openStage(Clickable which, const testing::Sandbox& sandbox)
         return {&w, w.Label11, QAccessible::Link, w.Label11->text(),
                 [&sandbox] { return sandbox.launched() == QStringList{ana::creditAddress()}; }};
     }
-    frmAboutScreen& w = forms::instance<frmAboutScreen>();
-    w.timText->setEnabled(false);
+    frmAboutScreen& w = aboutScreen();
     return {&w, w.Image2, QAccessible::Button, w.Label2->text(), [&w] { return w.selam->isVisible(); }};
 }
 
@@ -138,28 +143,20 @@ private slots:
     void everyControlIsNamedAndActs_data()
     {
         QTest::addColumn<Opener>("open");
-        QTest::newRow("ana") << opener<ana>();
-        QTest::newRow("Frmsplash") << Opener([]() -> forms::Form& {
-            Frmsplash& w = forms::instance<Frmsplash>();
-            w.tmrTimer->setEnabled(false);
-            return w;
-        });
-        QTest::newRow("karsilastir") << opener<karsilastir>();
-        QTest::newRow("ozellik") << opener<ozellik>();
-        QTest::newRow("drag") << opener<drag>();
-        QTest::newRow("sozluk") << opener<sozluk>();
-        QTest::newRow("nedir") << opener<nedir>();
-        QTest::newRow("hava") << opener<hava>();
-        QTest::newRow("hava6") << opener<hava6>();
-        QTest::newRow("hava10") << opener<hava10>();
-        QTest::newRow("surus") << opener<surus>();
-        QTest::newRow("aksesuar") << opener<aksesuar>();
-        QTest::newRow("browser") << opener<browser>();
-        QTest::newRow("frmAboutScreen") << Opener([]() -> forms::Form& {
-            frmAboutScreen& w = forms::instance<frmAboutScreen>();
-            w.timText->setEnabled(false);
-            return w;
-        });
+        QTest::newRow("ana") << &openWindow<ana>;
+        QTest::newRow("Frmsplash") << &splash;
+        QTest::newRow("karsilastir") << &openWindow<karsilastir>;
+        QTest::newRow("ozellik") << &openWindow<ozellik>;
+        QTest::newRow("drag") << &openWindow<drag>;
+        QTest::newRow("sozluk") << &openWindow<sozluk>;
+        QTest::newRow("nedir") << &openWindow<nedir>;
+        QTest::newRow("hava") << &openWindow<hava>;
+        QTest::newRow("hava6") << &openWindow<hava6>;
+        QTest::newRow("hava10") << &openWindow<hava10>;
+        QTest::newRow("surus") << &openWindow<surus>;
+        QTest::newRow("aksesuar") << &openWindow<aksesuar>;
+        QTest::newRow("browser") << &openWindow<browser>;
+        QTest::newRow("frmAboutScreen") << Opener([]() -> forms::Form& { return aboutScreen(); });
     }
     void everyControlIsNamedAndActs()
     {
@@ -176,8 +173,7 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
-    // Tab reaches the control and shows the focus mark; the key (or a screen reader's Press, key 0)
-    // clicks it.
+    // Tab reaches the control and marks it; the key (0: a screen reader's Press) clicks it.
     void tabReachesAndTheKeyboardClicks_data()
     {
         QTest::addColumn<Clickable>("which");
