@@ -1,11 +1,11 @@
 #include "platform/forms/App.h"
 #include "platform/forms/FontAliases.h"
+#include "platform/forms/SharedPaletteStyle.h"
 #include "resources/Resources.h"
 #include "workbench/Module1.h"
 
 #include <QApplication>
 #include <QLoggingCategory>
-#include <QPixmapCache>
 
 int main(int argc, char* argv[])
 {
@@ -18,10 +18,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QLatin1String(forms::version::text));
     // Windows are closed one by one by their own handlers; the main window's ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
-    // The style keeps pictures of the controls it draws, keyed by each window's colours: a closed
-    // window's are never drawn again, yet stay until the cache is full, some 10 MB by default. A
-    // small cache bounds what they hold; a picture dropped too soon is only drawn again.
-    QPixmapCache::setCacheLimit(1024);
+    forms::useProgramStyle();
 
     if (!Module1::Main())
         return forms::App::exitCode();

@@ -10,12 +10,18 @@
 #include "tests/support/TestSupport.h"
 #include "workbench/Navigation.h"
 
+#include <QComboBox>
 #include <QFontInfo>
 #include <QLockFile>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTest>
 
 #include <limits>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace {
 int loadsOfA = 0;
@@ -31,6 +37,18 @@ protected:
 };
 
 class WindowB : public forms::Form {};
+
+// A window of the program's kind: its own colours, a list box and a scroll bar the style draws.
+class ColouredWindow : public forms::Form {
+public:
+    explicit ColouredWindow(int serial)
+    {
+        setPalette(QPalette(QColor::fromHsv(45 * (serial % 8), 120, 200)));
+        resize(200, 240);
+        (new QComboBox(this))->addItem(QStringLiteral("Seçiniz"));
+        (new QScrollBar(Qt::Vertical, this))->setGeometry(180, 30, 16, 200);
+    }
+};
 
 class RefusesToClose : public forms::Form {
 protected:
@@ -98,6 +116,34 @@ private slots:
         w.Show();
         QVERIFY(!w.close());
         QCOMPARE(forms::loadedInstance<RefusesToClose>(), &w);
+    }
+
+    // The style keeps pictures of what it drew keyed by the window's colours; a closed window's
+    // are never drawn again, so they must not pile up as window after window is opened and closed.
+    void closedWindowsLeaveNothingBehind()
+    {
+#if defined(__SANITIZE_ADDRESS__) || !defined(__GLIBC__)
+        QSKIP("needs the C library's own heap figures");
+#else
+        testing::Sandbox sandbox;
+        int serial = 0;
+        const auto openAndClose = [&](int times) {
+            for (int i = 0; i < times; ++i) {
+                QPointer<ColouredWindow> w = new ColouredWindow(serial++);
+                w->Show();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                w->repaint();
+                w->Unload();
+                QTRY_VERIFY(!w);
+            }
+            QCoreApplication::processEvents();
+        };
+        openAndClose(20); // what the first windows of each colour set up once
+        const size_t before = mallinfo2().uordblks;
+        openAndClose(200);
+        const long grown = long(mallinfo2().uordblks) - long(before);
+        QVERIFY2(grown < 64 * 1024, qPrintable(QStringLiteral("the heap grew by %1 bytes").arg(grown)));
+#endif
     }
 
     void timerFollowsTheRuntime()

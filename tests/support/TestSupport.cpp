@@ -3,6 +3,7 @@
 #include "platform/data/DatabaseLocator.h"
 #include "platform/forms/App.h"
 #include "platform/forms/FontAliases.h"
+#include "platform/forms/SharedPaletteStyle.h"
 #include "platform/forms/Shell.h"
 #include "resources/Resources.h"
 
@@ -138,6 +139,7 @@ void initProgramResources()
 {
     resources::init();
     forms::loadFontAliases();
+    forms::useProgramStyle();
 }
 
 } // namespace testing

@@ -1,0 +1,99 @@
+#include "platform/forms/SharedPaletteStyle.h"
+
+#include <QApplication>
+#include <QPixmapCache>
+#include <QStyleOption>
+
+#include <optional>
+
+namespace forms {
+
+namespace {
+// Windows change colours at run time (buttons under the mouse), yet through a handful of design
+// colours; should anything ever make colours by the thousand, the table starts afresh.
+constexpr qsizetype kMostPalettes = 512;
+
+// The colours of every group and role, or nothing when a brush is a gradient or a picture.
+std::optional<QByteArray> colourKey(const QPalette& palette)
+{
+    QByteArray key;
+    key.reserve(int(QPalette::NColorGroups) * int(QPalette::NColorRoles) * int(sizeof(quint64)));
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const QBrush& brush = palette.brush(QPalette::ColorGroup(group), QPalette::ColorRole(role));
+            if (brush.style() != Qt::SolidPattern && brush.style() != Qt::NoBrush)
+                return std::nullopt;
+            const quint64 rgba = brush.style() == Qt::NoBrush ? 0 : brush.color().rgba64();
+            key.append(reinterpret_cast<const char*>(&rgba), sizeof rgba);
+        }
+    return key;
+}
+} // namespace
+
+SharedPaletteStyle::SharedPaletteStyle() : QProxyStyle(nullptr) {}
+
+QPalette SharedPaletteStyle::shared(const QPalette& palette) const
+{
+    const std::optional<QByteArray> key = colourKey(palette);
+    if (!key)
+        return palette;
+    auto it = palettes_.find(*key);
+    if (it == palettes_.end()) {
+        if (palettes_.size() >= kMostPalettes)
+            palettes_.clear();
+        it = palettes_.insert(*key, palette);
+    }
+    // The current group is the copy's own: choosing it leaves the shared colours, and their
+    // identity, as they are.
+    QPalette result = it.value();
+    result.setCurrentColorGroup(palette.currentColorGroup());
+    return result;
+}
+
+// The options are the callers' own objects, made for this one drawing; their palette is swapped
+// for the shared one while it is drawn, and given back afterwards.
+template <typename Draw>
+void SharedPaletteStyle::drawShared(const QStyleOption* option, Draw draw) const
+{
+    if (!option) {
+        draw();
+        return;
+    }
+    auto* drawn = const_cast<QStyleOption*>(option);
+    struct Restore {
+        QStyleOption* option;
+        QPalette own;
+        ~Restore() { option->palette = own; }
+    } restore{drawn, drawn->palette};
+    drawn->palette = shared(restore.own);
+    draw();
+}
+
+void SharedPaletteStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                       const QWidget* widget) const
+{
+    drawShared(option, [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
+}
+
+void SharedPaletteStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                                     const QWidget* widget) const
+{
+    drawShared(option, [&] { QProxyStyle::drawControl(element, option, painter, widget); });
+}
+
+void SharedPaletteStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                            QPainter* painter, const QWidget* widget) const
+{
+    drawShared(option, [&] { QProxyStyle::drawComplexControl(control, option, painter, widget); });
+}
+
+void useProgramStyle()
+{
+    QApplication::setStyle(new SharedPaletteStyle);
+    // Pictures kept for a closed window's controls are never drawn again, yet stay until the cache
+    // is full, some 10 MB by default. A small cache bounds what they hold; a picture dropped too
+    // soon is only drawn again.
+    QPixmapCache::setCacheLimit(1024);
+}
+
+} // namespace forms
