@@ -138,11 +138,13 @@ private slots:
             }
             QCoreApplication::processEvents();
         };
-        openAndClose(20); // what the first windows of each colour set up once
-        const size_t before = mallinfo2().uordblks;
+        // The first windows fill the caches; after them the heap may still step up a little now
+        // and then, but a window closed must not cost about 2.5 KB for good, as it did.
         openAndClose(200);
+        const size_t before = mallinfo2().uordblks;
+        openAndClose(400);
         const long grown = long(mallinfo2().uordblks) - long(before);
-        QVERIFY2(grown < 64 * 1024, qPrintable(QStringLiteral("the heap grew by %1 bytes").arg(grown)));
+        QVERIFY2(grown < 256 * 1024, qPrintable(QStringLiteral("the heap grew by %1 bytes").arg(grown)));
 #endif
     }
 
