@@ -6,13 +6,15 @@
 
 namespace forms {
 
-// The platform's style, drawing each control with one shared palette per set of colours.
+// The program's style: the desktop's own, drawing each control with one shared palette per set of
+// colours.
 //
 // The style keeps pictures of what it drew (scroll bars, list boxes, frames) keyed by, among other
 // things, the palette's identity, and every control of every new window has a palette of its own.
-// This Qt never forgets a key whose picture it has dropped, so each window opened and closed left
-// its keys behind for good (some 30 KB per round of the program's windows). With palettes of equal
-// colours shared, a window opened again draws under the keys it used before, and they are reused.
+// Qt 6.4 never forgets a key whose picture it has dropped, not even when the cache is cleared, so
+// each window opened and closed left its keys behind for good (some 30 KB per round of the
+// program's windows). With palettes of equal colours shared, a window opened again draws under the
+// keys it used before, and they are reused.
 class SharedPaletteStyle : public QProxyStyle {
 public:
     SharedPaletteStyle();
