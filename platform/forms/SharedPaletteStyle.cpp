@@ -34,18 +34,27 @@ SharedPaletteStyle::SharedPaletteStyle() : QProxyStyle(nullptr) {}
 
 QPalette SharedPaletteStyle::shared(const QPalette& palette) const
 {
-    const std::optional<QByteArray> key = colourKey(palette);
-    if (!key)
-        return palette;
-    auto it = palettes_.find(*key);
-    if (it == palettes_.end()) {
-        if (palettes_.size() >= kMostPalettes)
-            palettes_.clear();
-        it = palettes_.insert(*key, palette);
+    // A palette's identity stands for its colours, so each is looked at once; the colours are read
+    // only for a palette not seen before.
+    auto known = byIdentity_.constFind(palette.cacheKey());
+    if (known == byIdentity_.cend()) {
+        QPalette chosen = palette;
+        if (const std::optional<QByteArray> key = colourKey(palette)) {
+            auto it = byColours_.constFind(*key);
+            if (it == byColours_.cend()) {
+                if (byColours_.size() >= kMostPalettes)
+                    byColours_.clear();
+                it = byColours_.insert(*key, palette);
+            }
+            chosen = it.value();
+        }
+        if (byIdentity_.size() >= kMostPalettes)
+            byIdentity_.clear();
+        known = byIdentity_.insert(palette.cacheKey(), chosen);
     }
     // The current group is the copy's own: choosing it leaves the shared colours, and their
     // identity, as they are.
-    QPalette result = it.value();
+    QPalette result = known.value();
     result.setCurrentColorGroup(palette.currentColorGroup());
     return result;
 }

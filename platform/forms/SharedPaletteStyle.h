@@ -34,7 +34,8 @@ private:
     template <typename Draw>
     void drawShared(const QStyleOption* option, Draw draw) const;
 
-    mutable QHash<QByteArray, QPalette> palettes_;
+    mutable QHash<QByteArray, QPalette> byColours_;
+    mutable QHash<qint64, QPalette> byIdentity_;
 };
 
 // The program's look of controls: this style, with a small cache of the pictures it keeps. Call
