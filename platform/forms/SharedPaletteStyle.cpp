@@ -10,7 +10,8 @@ namespace forms {
 
 namespace {
 // Windows change colours at run time (buttons under the mouse), yet through a handful of design
-// colours; should anything ever make colours by the thousand, the table starts afresh.
+// colours, while every control brings palettes of its own; either table starts afresh once it
+// holds this many, so neither grows with the windows opened.
 constexpr qsizetype kMostPalettes = 512;
 
 // The colours of every group and role, or nothing when a brush is a gradient or a picture.
