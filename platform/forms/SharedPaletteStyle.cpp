@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPixmapCache>
+#include <QScopeGuard>
 #include <QStyleOption>
 
 #include <optional>
@@ -70,12 +71,9 @@ void SharedPaletteStyle::drawShared(const QStyleOption* option, Draw draw) const
         return;
     }
     auto* drawn = const_cast<QStyleOption*>(option);
-    struct Restore {
-        QStyleOption* option;
-        QPalette own;
-        ~Restore() { option->palette = own; }
-    } restore{drawn, drawn->palette};
-    drawn->palette = shared(restore.own);
+    const QPalette own = drawn->palette;
+    const auto giveBack = qScopeGuard([&] { drawn->palette = own; });
+    drawn->palette = shared(own);
     draw();
 }
 
