@@ -1,6 +1,7 @@
 // Blending: two pictures mixed with one opacity by the platform, or pixel by pixel with a mask.
 #include "graphics/clsBitmap.h"
 
+#include "graphics/PixelColumns.h"
 #include "graphics/TwipsToPixels.h"
 #include "graphics/WorkBitmap.h"
 #include "platform/gdi/Gdi.h"
@@ -67,17 +68,20 @@ void clsBitmap::BFAlphaBlend(gdi::HDC lngDesthDc, gdi::HDC lngSrc1hDc, gdi::HDC 
     }
 
     const WorkBitmap work(*this, w, h, lngDesthDc);
+    graphics::PixelColumns source1(lngSrc1hDc, lngSrc1X.value(), lngSrc1Y.value(), w, h);
+    graphics::PixelColumns source2(lngSrc2hDc, lngSrc2X.value(), lngSrc2Y.value(), w, h);
+    graphics::PixelColumns mask(lngMaskhDc, 0, 0, w, h);
     for (int x = 0; x < w; ++x)
         for (int y = 0; y < h; ++y) {
-            const auto read = [x, y](gdi::HDC dc, Int16 left, Int16 top) {
-                return static_cast<int32_t>(gdi::GetPixel(dc, (left + x).value(), (top + y).value()));
+            const auto read = [x, y](graphics::PixelColumns& from, Int16 left, Int16 top) {
+                return static_cast<int32_t>(from.at((left + x).value(), (top + y).value()));
             };
-            const Channels c1 = channelsOf(read(lngSrc1hDc, lngSrc1X, lngSrc1Y));
-            const Channels c2 = channelsOf(read(lngSrc2hDc, lngSrc2X, lngSrc2Y));
+            const Channels c1 = channelsOf(read(source1, lngSrc1X, lngSrc1Y));
+            const Channels c2 = channelsOf(read(source2, lngSrc2X, lngSrc2Y));
             float a = sngBlendAmount;
             if (lngMaskhDc != 0) {
                 // The mask selects rather than grades: only pure white reaches 765.
-                const Channels m = channelsOf(read(lngMaskhDc, 0, 0));
+                const Channels m = channelsOf(read(mask, 0, 0));
                 a = float((int32_t(m.red) + int32_t(m.green) + int32_t(m.blue)) / 765);
             }
             Channels mixed = c1;

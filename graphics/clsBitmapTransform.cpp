@@ -1,6 +1,7 @@
 // Mirroring and turning: an area of a DC copied into the image flipped, or turned by quarter turns.
 #include "graphics/clsBitmap.h"
 
+#include "graphics/PixelColumns.h"
 #include "graphics/TwipsToPixels.h"
 #include "graphics/WorkBitmap.h"
 #include "platform/gdi/Gdi.h"
@@ -52,9 +53,10 @@ void clsBitmap::RotateBitmap(gdi::HDC lngSourcehDc, int32_t Rotate, Int16 intDes
     const WorkBitmap work(*this, workWidth, workHeight, m_hDC);
 
     if (Rotate == 0 || Rotate == 1) {
+        graphics::PixelColumns source(lngSourcehDc, intSourceX.value(), intSourceY.value(), w, h);
         for (int x = 0; x < w; ++x)
             for (int y = 0; y < h; ++y) {
-                const gdi::COLORREF c = gdi::GetPixel(lngSourcehDc, (intSourceX + x).value(), (intSourceY + y).value());
+                const gdi::COLORREF c = source.at((intSourceX + x).value(), (intSourceY + y).value());
                 if (Rotate == 0) // the top row becomes the right-hand column
                     gdi::SetPixel(work.dc(), (intHeight - 1 - y).value(), x, c);
                 else // the top row becomes the left-hand column, read upwards

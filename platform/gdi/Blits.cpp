@@ -12,6 +12,9 @@ using namespace detail;
 
 namespace {
 
+// The most pixels read at once into colours: 16 Mi, 64 MiB of them.
+constexpr int64_t kMostPixelsRead = int64_t(1) << 24;
+
 struct Drawable {
     DeviceContext* dc;
     raster::Surface surface;
@@ -130,10 +133,50 @@ bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx
 
 COLORREF GetPixel(HDC hdc, int x, int y)
 {
+    // The screen and a window's frame are read where they are, as any copy from them is.
+    if (const DeviceContext* dc = dcOf(hdc); dc && dc->type == DeviceContext::Type::Screen)
+        return GetPixels(hdc, x, y, 1, 1).front();
     const std::optional<Drawable> d = drawable(hdc);
     if (!d || x < 0 || y < 0 || x >= d->surface.width || y >= d->surface.height)
         return CLR_INVALID;
     return raster::colourFromPixel(d->surface.row(y)[x]);
+}
+
+std::vector<COLORREF> GetPixels(HDC hdc, int x, int y, int width, int height)
+{
+    if (width <= 0 || height <= 0 || int64_t(width) * height > kMostPixelsRead)
+        return {};
+    std::vector<COLORREF> colours(size_t(width) * height, CLR_INVALID);
+    const DeviceContext* dc = dcOf(hdc);
+    if (!dc)
+        return colours;
+    // Where the pixels come from, and the part of the area they cover, in the area's own coordinates.
+    raster::PixelBuffer read;
+    raster::Surface from;
+    raster::Rect covered;
+    int64_t fromX = 0, fromY = 0;
+    if (dc->type == DeviceContext::Type::Screen) {
+        std::optional<raster::PixelBuffer> screen = readScreen(*dc, x, y, width, height, &covered);
+        if (!screen)
+            return colours;
+        read = std::move(*screen);
+        from = {read.data(), width, height, width};
+    } else if (const std::optional<raster::Surface> surface = targetOf(*dc)) {
+        from = *surface;
+        fromX = x;
+        fromY = y;
+        const raster::Rect on = raster::clipped(x, y, int64_t(x) + width, int64_t(y) + height, from.bounds());
+        if (!on.empty())
+            covered = {int(on.left - fromX), int(on.top - fromY), int(on.right - fromX), int(on.bottom - fromY)};
+    } else {
+        return colours;
+    }
+    for (int row = covered.top; row < covered.bottom; ++row) {
+        const uint32_t* line = from.row(fromY + row);
+        for (int column = covered.left; column < covered.right; ++column)
+            colours[size_t(row) * width + column] = raster::colourFromPixel(line[fromX + column]);
+    }
+    return colours;
 }
 
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour)

@@ -4,6 +4,8 @@
 
 #include <QImage>
 
+#include <vector>
+
 class QWidget;
 
 // Our own software implementation of the graphics calls the bitmap class makes, over plain pixel
@@ -58,6 +60,10 @@ bool BitBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, in
 bool StretchBlt(HDC hdc, int x, int y, int width, int height, HDC source, int sx, int sy, int sourceWidth,
                 int sourceHeight, uint32_t rop);
 COLORREF GetPixel(HDC hdc, int x, int y);
+// What GetPixel gives at each of width x height pixels from (x, y), row by row, read at once: a pixel
+// of the screen read alone is a round trip to the X server. Empty for an area that is empty or
+// larger than 16 Mi pixels.
+std::vector<COLORREF> GetPixels(HDC hdc, int x, int y, int width, int height);
 COLORREF SetPixel(HDC hdc, int x, int y, COLORREF colour);
 
 // Lines and text.

@@ -128,8 +128,10 @@ void markChanged(const DeviceContext& dc, const raster::Rect& area);
 raster::Pattern patternOf(const DeviceContext& dc);
 
 // Reads width x height pixels from (x, y) of a screen or window-frame DC into a buffer of that size;
-// what lies beyond the screen or the window is black. Nullopt without an X server to read from.
-std::optional<raster::PixelBuffer> readScreen(const DeviceContext& dc, int64_t x, int64_t y, int width, int height);
+// what lies beyond the screen or the window is black, and `onScreen`, where given, is told the part
+// of the buffer that was read. Nullopt without an X server to read from.
+std::optional<raster::PixelBuffer> readScreen(const DeviceContext& dc, int64_t x, int64_t y, int width, int height,
+                                              raster::Rect* onScreen = nullptr);
 
 // Deletes any kind of DC, letting go of what is selected into it.
 void destroyDC(HDC hdc);
