@@ -253,6 +253,9 @@ private:
     // bitmap, so that each bitmap has one owner.
     forms::Picture MakePicture(gdi::HDC lnghDC, gdi::HBITMAP lnghBitmap, gdi::HBITMAP lnghBitmapSelect,
                                int32_t lngPicType);
+    // The same of the image, for what cannot be empty (a bitmap file, an icon): an image without
+    // pixels gives one pixel of its background colour on each side it lacks.
+    forms::Picture MakeNonEmptyPicture(int32_t lngPicType);
     // The screen without the desktop's panels, in pixels.
     gdi::RECT GetWorkArea();
     // Finds the taskbar's notification area and reads its rectangle and the window's; false when

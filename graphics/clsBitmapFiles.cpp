@@ -93,7 +93,7 @@ void clsBitmap::Save(const QString& strFileName, int32_t)
     if (fileName.right(4).toUpper() != QLatin1String(".BMP"))
         fileName += QLatin1String(".bmp");
     // The picture holds a copy of the pixels, so the image is the same however the writing ends.
-    forms::SavePicture(MakePicture(m_hDC, m_hBitmap, m_hOldBitmap, forms::Picture::Bitmap), fileName);
+    forms::SavePicture(MakeNonEmptyPicture(forms::Picture::Bitmap), fileName);
 }
 
 QString clsBitmap::SupportedFormats() { return QStringLiteral("*.bmp"); }

@@ -1,7 +1,10 @@
 // The image to and from the platform's picture objects.
 #include "graphics/clsBitmap.h"
 
+#include "graphics/WorkBitmap.h"
 #include "platform/gdi/Gdi.h"
+
+#include <algorithm>
 
 using vb::Int16;
 
@@ -99,4 +102,14 @@ forms::Picture clsBitmap::MakePicture(gdi::HDC lnghDC, gdi::HBITMAP, gdi::HBITMA
         return HandleToPicture(hCopy, hPalette, lngPicType);
     gdi::DeleteObject(hPalette); // an icon carries no palette
     return HandleToPicture(iconOf(lnghDC, hCopy), 0, lngPicType);
+}
+
+forms::Picture clsBitmap::MakeNonEmptyPicture(int32_t lngPicType)
+{
+    gdi::BITMAP record;
+    if (gdi::GetObjectA(gdi::GetCurrentObject(m_hDC, gdi::OBJ_BITMAP), sizeof record, &record) == 0
+        || (record.bmWidth > 0 && record.bmHeight > 0))
+        return MakePicture(m_hDC, m_hBitmap, m_hOldBitmap, lngPicType);
+    const WorkBitmap filled(*this, std::max(record.bmWidth, 1), std::max(record.bmHeight, 1), m_hDC);
+    return MakePicture(filled.dc(), 0, 0, lngPicType);
 }

@@ -41,5 +41,5 @@ forms::Picture clsBitmap::Icon()
 {
     if (m_hDC == 0)
         return {};
-    return MakePicture(m_hDC, m_hBitmap, m_hOldBitmap, forms::Picture::Icon);
+    return MakeNonEmptyPicture(forms::Picture::Icon);
 }

@@ -2,6 +2,7 @@
 #include "graphics/clsBitmap.h"
 
 #include "platform/gdi/Gdi.h"
+#include "platform/vb/Numbers.h"
 
 using vb::Int16;
 
@@ -11,9 +12,10 @@ void clsBitmap::ReSize(Int16 intWidth, Int16 intHeight, bool blnStretch)
         intWidth = Width();
     if (intHeight.value() < 0)
         intHeight = Height();
-    // The new edges must be 16-bit values; checked before anything is made.
-    const gdi::RECT rc{m_rcImage.left, m_rcImage.top, (Int16::from(m_rcImage.left) + intWidth).value(),
-                       (Int16::from(m_rcImage.top) + intHeight).value()};
+    // The edges are 32-bit, as a window's position may have put them far out; checked before
+    // anything is made.
+    const gdi::RECT rc{m_rcImage.left, m_rcImage.top, vb::CLng(double(m_rcImage.left) + intWidth.value()),
+                       vb::CLng(double(m_rcImage.top) + intHeight.value())};
 
     gdi::HDC hDC = 0;
     gdi::HBITMAP hBitmap = 0;
