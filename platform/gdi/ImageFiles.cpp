@@ -51,7 +51,8 @@ bool holdsItsPixels(const QString& path)
         compression = u32(30);
         promised = u32(34);
     }
-    if (bits > 32)
+    // Sizes are checked before they are multiplied, so no header can overflow the sum below.
+    if (bits > 32 || width * height > kMaxFilePixels)
         return false;
     constexpr uint32_t kUncompressed = 0;
     constexpr uint32_t kBitFields = 3;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace gdi::detail {
@@ -95,10 +96,14 @@ bool netWorkArea(xcb_connection_t* c, int32_t& left, int32_t& top, int32_t& righ
     if (areas.size() < 4 * (desktop + 1))
         return false;
     const uint32_t* area = areas.data() + 4 * desktop;
+    // A work area whose far edges leave the 32-bit range is no area a screen has: refused.
+    const int64_t farRight = int64_t(area[0]) + area[2], farBottom = int64_t(area[1]) + area[3];
+    if (!std::in_range<int32_t>(farRight) || !std::in_range<int32_t>(farBottom))
+        return false;
     left = static_cast<int32_t>(area[0]);
     top = static_cast<int32_t>(area[1]);
-    right = left + static_cast<int32_t>(area[2]);
-    bottom = top + static_cast<int32_t>(area[3]);
+    right = static_cast<int32_t>(farRight);
+    bottom = static_cast<int32_t>(farBottom);
     return true;
 }
 
