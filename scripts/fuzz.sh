@@ -12,7 +12,9 @@ zv_install_packages "${ZV_PACKAGES[@]}" clang
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ "${#targets[@]}" -eq 0 ] && targets=(fuzz_numbers fuzz_drawing)
+[ "${#targets[@]}" -eq 0 ] && targets=(fuzz_numbers fuzz_drawing fuzz_pictures)
+# A picture may take no more at once than one at the loader's limit needs (64 Mi pixels, 256 MiB).
+declare -A options=([fuzz_pictures]="-malloc_limit_mb=257")
 
 cmake --preset fuzz
 cmake --build --preset fuzz --target "${targets[@]}"
@@ -29,7 +31,8 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus" "$artifacts"
   echo "== $target for ${seconds} s"
   # New inputs go to the corpus in the build folder; the seeds stay as they are.
-  if ! "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  # shellcheck disable=SC2086 # the options are words
+  if ! "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 ${options[$target]:-} \
       -artifact_prefix="$artifacts/" "$corpus" "tests/fuzz/seeds/$target"; then
     failed+=("$target")
   fi
