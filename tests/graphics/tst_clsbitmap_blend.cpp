@@ -5,9 +5,8 @@
 #include "tests/support/Canvas.h"
 
 #include <QGuiApplication>
-#include <QPainter>
+#include <QLabel>
 #include <QTest>
-#include <QWidget>
 
 #include <cmath>
 #include <functional>
@@ -39,37 +38,20 @@ std::unique_ptr<Canvas> sourceCanvas()
 
 using Call = std::function<void(clsBitmap&, gdi::HDC source)>;
 
-bool onX11() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
-
-// A canvas's pixels shown at the screen's top-left corner, for the rows that read their source from
-// the screen DC; those run on an X server only.
-class OnScreen : public QWidget {
-public:
-    explicit OnScreen(const Canvas& canvas)
-        : QWidget(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint), canvas_(canvas)
-    {
-        setGeometry(0, 0, canvas.width(), canvas.height());
-        show();
-    }
-    ~OnScreen() override { gdi::ReleaseDC(0, screen_); }
-    gdi::HDC dc() const { return screen_; }
-    // Whether the screen shows the canvas yet, read a pixel at a time.
-    bool shown() const
-    {
-        for (int y = 0; y < canvas_.height(); ++y)
-            for (int x = 0; x < canvas_.width(); ++x)
-                if (gdi::GetPixel(screen_, x, y) != canvas_.at(x, y))
-                    return false;
-        return true;
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, gdi::snapshot(canvas_.dc())); }
-
-private:
-    const Canvas& canvas_;
-    gdi::HDC screen_ = gdi::GetDC(0);
-};
+// The canvas itself, or for a row read "from the screen" the screen DC once `shown` shows the canvas
+// at the screen's top-left corner (0, which fails the row, if it never does).
+gdi::HDC sourceFor(const Canvas& canvas, std::optional<QLabel>& shown)
+{
+    static const gdi::HDC screen = gdi::GetDC(0);
+    if (!QByteArray(QTest::currentDataTag()).endsWith("from the screen"))
+        return canvas.dc();
+    shown.emplace(nullptr, Qt::X11BypassWindowManagerHint | Qt::FramelessWindowHint);
+    shown->setPixmap(QPixmap::fromImage(gdi::snapshot(canvas.dc())));
+    shown->setGeometry(0, 0, canvas.width(), canvas.height());
+    shown->show();
+    const auto read = [&canvas](gdi::HDC dc) { return gdi::GetPixels(dc, 0, 0, canvas.width(), canvas.height()); };
+    return QTest::qWaitFor([&] { return read(screen) == read(canvas.dc()); }) ? screen : 0;
+}
 
 // A white 200 x 140 image after `draw`, and the bounds of what it drew there.
 QImage ellipseImage(const std::function<void(clsBitmap&)>& draw)
@@ -134,15 +116,12 @@ private slots:
         QTest::addColumn<bool>("masked"); // the mask's left column is white, the rest light grey
         QTest::addColumn<bool>("twips");
         QTest::addColumn<QString>("row"); // per column: 1 source 1, 2 source 2, m the 0.25 mix
-        QTest::addColumn<bool>("screen"); // source 1 shown on the screen and read from there
-        QTest::newRow("0.25: 200 and 100 give 175") << 0.25f << false << false << "mmm" << false;
-        QTest::newRow("white mask takes source 2, light grey source 1") << 0.25f << true << false << "211" << false;
-        QTest::newRow("amount 1 ignores the mask") << 1.0f << true << false << "222" << false;
-        QTest::newRow("amount 0 copies source 1, in twips") << 0.0f << true << true << "111" << false;
-        if (!onX11())
-            return;
-        QTest::newRow("0.25, source 1 from the screen") << 0.25f << false << false << "mmm" << true;
-        QTest::newRow("a white mask, source 1 from the screen") << 0.25f << true << false << "211" << true;
+        QTest::newRow("0.25: 200 and 100 give 175") << 0.25f << false << false << "mmm";
+        QTest::newRow("white mask takes source 2, light grey source 1") << 0.25f << true << false << "211";
+        QTest::newRow("amount 1 ignores the mask") << 1.0f << true << false << "222";
+        QTest::newRow("amount 0 copies source 1, in twips") << 0.0f << true << true << "111";
+        if (QGuiApplication::platformName() == QLatin1String("xcb")) // source 1 read from the screen
+            QTest::newRow("white mask, source 1 from the screen") << 0.25f << true << false << "211";
     }
 
     // The 3 x 2 blend lands at (1, 1) of a black 5 x 4 image.
@@ -152,19 +131,15 @@ private slots:
         QFETCH(bool, masked);
         QFETCH(bool, twips);
         QFETCH(QString, row);
-        QFETCH(bool, screen);
         const gdi::COLORREF one = gdi::RGB(200, 100, 50), two = gdi::RGB(100, 200, 50), mix = gdi::RGB(175, 125, 50);
         Canvas dest(5, 4, 0), src1(3, 2, one), src2(3, 2, two), mask(3, 2, 0);
         mask.paint([](int x, int) { return x == 0 ? 0xFFFFFFu : gdi::RGB(192, 192, 192); });
-        std::optional<OnScreen> shown;
-        if (screen) {
-            shown.emplace(src1);
-            QTRY_VERIFY(shown->shown());
-        }
+        std::optional<QLabel> shown;
+        const gdi::HDC from1 = sourceFor(src1, shown);
         const int k = twips ? 15 : 1;
         clsBitmap b;
-        b.BFAlphaBlend(dest.dc(), shown ? shown->dc() : src1.dc(), src2.dc(), k, k, 3 * k, 2 * k, 0, 0, 0, 0, amount,
-                       masked ? mask.dc() : 0, twips ? clsBitmap::Twips : clsBitmap::Pixels);
+        b.BFAlphaBlend(dest.dc(), from1, src2.dc(), k, k, 3 * k, 2 * k, 0, 0, 0, 0, amount, masked ? mask.dc() : 0,
+                       twips ? clsBitmap::Twips : clsBitmap::Pixels);
         for (int y = 0; y < dest.height(); ++y)
             for (int x = 0; x < dest.width(); ++x) {
                 const QChar which = x >= 1 && x < 4 && y >= 1 && y < 3 ? row[x - 1] : u'0';
@@ -178,22 +153,21 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("twips");
         QTest::addColumn<QString>("area"); // source pixels "abc/def" as they land; '.' keeps the green
-        QTest::addColumn<bool>("screen"); // the source shown on the screen and read from there
-        QTest::newRow("flip 0: left to right") << false << 0 << false << "cba/fed" << false;
-        QTest::newRow("flip 1: top to bottom") << false << 1 << false << "def/abc" << false;
-        QTest::newRow("flip 5: the top row alone, unmirrored") << false << 5 << false << "abc/..." << false;
-        QTest::newRow("flip 0 in twips") << false << 0 << true << "cba/fed" << false;
-        QTest::newRow("rotate 0: the top row becomes the right-hand column") << true << 0 << false << "da/eb/fc" << false;
+        QTest::newRow("flip 0: left to right") << false << 0 << false << "cba/fed";
+        QTest::newRow("flip 1: top to bottom") << false << 1 << false << "def/abc";
+        QTest::newRow("flip 5: the top row alone, unmirrored") << false << 5 << false << "abc/...";
+        QTest::newRow("flip 0 in twips") << false << 0 << true << "cba/fed";
+        QTest::newRow("rotate 0: the top row becomes the right-hand column") << true << 0 << false << "da/eb/fc";
         QTest::newRow("rotate 1: the top row becomes the left-hand column, upwards")
-            << true << 1 << false << "cf/be/ad" << false;
-        QTest::newRow("rotate 2: a half turn") << true << 2 << false << "fed/cba" << false;
-        QTest::newRow("rotate 7: the background alone") << true << 7 << false << "../../.." << false;
-        QTest::newRow("rotate 0 in twips") << true << 0 << true << "da/eb/fc" << false;
-        if (!onX11())
+            << true << 1 << false << "cf/be/ad";
+        QTest::newRow("rotate 2: a half turn") << true << 2 << false << "fed/cba";
+        QTest::newRow("rotate 7: the background alone") << true << 7 << false << "../../..";
+        QTest::newRow("rotate 0 in twips") << true << 0 << true << "da/eb/fc";
+        if (QGuiApplication::platformName() != QLatin1String("xcb")) // the rest read from the screen
             return;
-        QTest::newRow("rotate 0 from the screen") << true << 0 << false << "da/eb/fc" << true;
-        QTest::newRow("rotate 1 from the screen") << true << 1 << false << "cf/be/ad" << true;
-        QTest::newRow("flip 0 from the screen") << false << 0 << false << "cba/fed" << true;
+        QTest::newRow("rotate 0 from the screen") << true << 0 << false << "da/eb/fc";
+        QTest::newRow("rotate 1 from the screen") << true << 1 << false << "cf/be/ad";
+        QTest::newRow("flip 0 from the screen") << false << 0 << false << "cba/fed";
     }
 
     // The 3 x 2 area at (1, 1) of the source, mirrored or turned onto a green 7 x 6 image.
@@ -203,14 +177,9 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, twips);
         QFETCH(QString, area);
-        QFETCH(bool, screen);
         const auto source = sourceCanvas();
-        std::optional<OnScreen> shown;
-        if (screen) {
-            shown.emplace(*source);
-            QTRY_VERIFY(shown->shown());
-        }
-        const gdi::HDC from = shown ? shown->dc() : source->dc();
+        std::optional<QLabel> shown;
+        const gdi::HDC from = sourceFor(*source, shown);
         const int k = twips ? 15 : 1, measurement = twips ? clsBitmap::Twips : clsBitmap::Pixels;
         clsBitmap b;
         b.SetBitmap(6, 7, kGreen);
