@@ -20,58 +20,44 @@ namespace {
 // it reads its whole source area, refused past this many pixels (a gibibyte).
 constexpr int64_t kMostPixelsRead = int64_t(1) << 28;
 
-// Where a screen or window-frame DC can be read: the whole screen, or the window's frame on it;
-// the DC's (0, 0) lies at the origin, in screen pixels.
-struct ScreenArea {
-    xcb_connection_t* connection;
-    uint32_t root;
-    raster::Rect readable;
-    int originX = 0, originY = 0;
-};
-
-std::optional<ScreenArea> screenArea(const DeviceContext& dc)
-{
-    xcb_connection_t* c = x11Connection();
-    if (!c || dc.type != DeviceContext::Type::Screen)
-        return std::nullopt;
-    ScreenArea area{c, x11Root(c), {}};
-    int rootWidth = 0, rootHeight = 0;
-    if (!drawableSize(c, area.root, rootWidth, rootHeight))
-        return std::nullopt;
-    area.readable = {0, 0, rootWidth, rootHeight};
-    if (dc.window != 0) {
-        RECT frame;
-        if (!GetWindowRect(dc.window, &frame))
-            return std::nullopt;
-        area.originX = frame.left;
-        area.originY = frame.top;
-        area.readable = area.readable.intersected({frame.left, frame.top, frame.right, frame.bottom});
-    }
-    return area;
-}
-
 } // namespace
 
 std::optional<raster::PixelBuffer> detail::readScreen(const DeviceContext& dc, int64_t x, int64_t y, int width,
                                                       int height, raster::Rect* onScreen)
 {
-    const std::optional<ScreenArea> area = screenArea(dc);
-    if (!area)
+    xcb_connection_t* c = x11Connection();
+    if (!c || dc.type != DeviceContext::Type::Screen)
         return std::nullopt;
+    const uint32_t root = x11Root(c);
+    int rootWidth = 0, rootHeight = 0;
+    if (!drawableSize(c, root, rootWidth, rootHeight))
+        return std::nullopt;
+    // The area that can be read: the whole screen, or the window's frame on it.
+    raster::Rect readable{0, 0, rootWidth, rootHeight};
+    int originX = 0, originY = 0;
+    if (dc.window != 0) {
+        RECT frame;
+        if (!GetWindowRect(dc.window, &frame))
+            return std::nullopt;
+        originX = frame.left;
+        originY = frame.top;
+        readable = readable.intersected({frame.left, frame.top, frame.right, frame.bottom});
+    }
     const int w = std::max(width, 0), h = std::max(height, 0);
     if (int64_t(w) * h > kMostPixelsRead)
         return std::nullopt;
     raster::PixelBuffer pixels(static_cast<size_t>(w) * h, raster::kOpaque);
-    const int64_t left = int64_t(area->originX) + x, top = int64_t(area->originY) + y;
-    const raster::Rect wanted = raster::clipped(left, top, left + w, top + h, area->readable);
-    const int intoX = int(wanted.left - left), intoY = int(wanted.top - top);
+    const raster::Rect wanted = raster::clipped(int64_t(originX) + x, int64_t(originY) + y, int64_t(originX) + x + w,
+                                                int64_t(originY) + y + h, readable);
+    const int64_t intoX = wanted.left - originX - x, intoY = wanted.top - originY - y;
     if (onScreen)
         *onScreen = wanted.empty() ? raster::Rect{}
-                                   : raster::Rect{intoX, intoY, intoX + wanted.width(), intoY + wanted.height()};
+                                   : raster::Rect{int(intoX), int(intoY), int(intoX) + wanted.width(),
+                                                  int(intoY) + wanted.height()};
     if (wanted.empty())
         return pixels;
-    if (!readPixels(area->connection, area->root, wanted.left, wanted.top, wanted.width(), wanted.height(),
-                    pixels.data() + ptrdiff_t(intoY) * w + intoX, w))
+    if (!readPixels(c, root, wanted.left, wanted.top, wanted.width(), wanted.height(),
+                    pixels.data() + intoY * w + intoX, w))
         return std::nullopt;
     return pixels;
 }

@@ -3,6 +3,7 @@
 // read from), the one it drew on is unchanged outside the rectangle the call names, and every
 // pixel keeps its opaque top byte; ASan watches the edges of the pixel buffers themselves.
 #include "platform/gdi/Gdi.h"
+#include "Require.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,14 +18,6 @@
 #include <string>
 
 namespace {
-
-void require(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
-}
 
 struct Board {
     gdi::HDC dc = 0;

@@ -6,36 +6,18 @@
 // allocate beyond it.
 #include "graphics/clsBitmap.h"
 #include "platform/gdi/Gdi.h"
+#include "Require.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 
 constexpr int64_t kMostPixels = int64_t(64) << 20;
 
-void require(bool ok, const char* what)
-{
-    if (ok)
-        return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
-}
-
-bool sameRect(const gdi::RECT& a, const gdi::RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 // The image before a load is small, so its 16-bit extent always reads.
-gdi::RECT extentOf(const clsBitmap& b)
-{
-    return {0, 0, b.Width().value(), b.Height().value()};
-}
+QSize extentOf(const clsBitmap& b) { return {b.Width().value(), b.Height().value()}; }
 
 QString* g_file = nullptr;
 
@@ -68,11 +50,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         b.SetBitmap(7, 9, 0x3366CC);
         b.DrawRect(0x00FF00, 2, 3, 2, 4);
         const gdi::HDC dc = b.hdc();
-        const gdi::RECT extent = extentOf(b);
+        const QSize extent = extentOf(b);
         const QImage pixels = gdi::snapshot(dc);
         b.LoadBitmap(*g_file, type);
         if (b.hdc() == dc) {
-            require(sameRect(extentOf(b), extent), "a failed load keeps the extent");
+            require(extentOf(b) == extent, "a failed load keeps the extent");
             require(gdi::snapshot(dc) == pixels, "a failed load keeps the pixels");
         } else {
             gdi::BITMAP loaded;
